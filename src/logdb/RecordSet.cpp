@@ -1,0 +1,823 @@
+#include "logdb/RecordSet.h"
+
+#include "logdb/LogError.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QSqlResult>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace hb {
+
+namespace {
+
+sqlite3_stmt* statementOf(const QSqlQuery& query)
+{
+    const QVariant handle = query.result() ? query.result()->handle() : QVariant();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0)
+        return *static_cast<sqlite3_stmt* const*>(handle.constData());
+    return nullptr;
+}
+
+QString quoted(const QString& identifier)
+{
+    QString q = identifier;
+    q.replace(u'"', QLatin1String("\"\""));
+    return u'"' + q + u'"';
+}
+
+bool isNumericType(std::optional<LogType> t)
+{
+    if (!t)
+        return false;
+    switch (*t) {
+    case LogType::Counter:
+    case LogType::SmallInt:
+    case LogType::Integer:
+    case LogType::Float:
+    case LogType::Currency:
+    case LogType::YesNo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Nulls first, then numbers by value, then text without regard to case.
+int compareStored(const QVariant& a, const QVariant& b, bool numeric)
+{
+    const bool an = a.isNull(), bn = b.isNull();
+    if (an || bn)
+        return an == bn ? 0 : (an ? -1 : 1);
+    if (numeric) {
+        const double x = a.toDouble(), y = b.toDouble();
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    return QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive);
+}
+
+const QDate ZeroDate(1899, 12, 30);
+
+} // namespace
+
+RecordSet::RecordSet(LogConnection& connection, QObject* parent)
+    : QObject(parent), m_connection(connection)
+{
+    m_connection.attach(this);
+}
+
+RecordSet::~RecordSet()
+{
+    m_connection.detach(this);
+}
+
+void RecordSet::open(const QString& sql, const Params& params)
+{
+    close();
+    read(sql, params);
+    m_sql = sql;
+    m_params = params;
+    m_current = 0;
+    m_bof = true;
+    m_eof = m_rows.empty();
+    setState(State::Browse);
+    if (signalsOn())
+        Q_EMIT dataReset();
+    fireScroll();
+}
+
+void RecordSet::requery()
+{
+    if (!isOpen())
+        throw LogError(QStringLiteral("The record set is not open."));
+    ensureBrowse();
+    const QVariant key = m_keyColumn >= 0 && !m_rows.empty()
+                             ? m_rows[size_t(m_current)].values[size_t(m_keyColumn)]
+                             : QVariant();
+    const QString sql = m_sql;
+    const Params params = m_params;
+    read(sql, params);
+    m_current = 0;
+    if (key.isValid()) {
+        for (size_t i = 0; i < m_rows.size(); ++i) {
+            if (m_rows[i].values[size_t(m_keyColumn)] == key) {
+                m_current = int(i);
+                break;
+            }
+        }
+    }
+    m_bof = m_current == 0;
+    m_eof = m_rows.empty();
+    if (signalsOn())
+        Q_EMIT dataReset();
+    fireScroll();
+}
+
+void RecordSet::read(const QString& sql, const Params& params)
+{
+    if (!m_connection.isOpen())
+        throw LogError(QStringLiteral("No log is open."));
+    QSqlQuery query(m_connection.database());
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw LogError(LogConnection::engineText(query.lastError()));
+    LogConnection::bind(query, params);
+    if (!query.exec())
+        throw LogError(LogConnection::engineText(query.lastError()));
+
+    const QSqlRecord record = query.record();
+    const int count = record.count();
+    std::vector<Column> columns(static_cast<size_t>(count));
+    QHash<QString, int> index;
+    sqlite3_stmt* stmt = statementOf(query);
+    QString table;
+    bool oneTable = stmt != nullptr && count > 0;
+    int keyColumn = -1;
+    std::vector<QString> origins(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        Column& c = columns[size_t(i)];
+        c.name = record.fieldName(i);
+        index.insert(c.name.toLower(), i);
+        const char* tbl = stmt ? sqlite3_column_table_name(stmt, i) : nullptr;
+        const char* origin = stmt ? sqlite3_column_origin_name(stmt, i) : nullptr;
+        if (tbl && origin) {
+            const QString t = QString::fromUtf8(tbl);
+            origins[size_t(i)] = QString::fromUtf8(origin);
+            c.type = m_connection.columnType(t, origins[size_t(i)]);
+            if (table.isEmpty())
+                table = t;
+            else if (table.compare(t, Qt::CaseInsensitive) != 0)
+                oneTable = false;
+            if (c.type == LogType::Counter)
+                keyColumn = i;
+        } else {
+            oneTable = false;
+        }
+    }
+    std::vector<Row> rows;
+    while (query.next()) {
+        Row row;
+        row.id = m_nextId++;
+        row.values.reserve(size_t(count));
+        for (int i = 0; i < count; ++i)
+            row.values.push_back(query.value(i));
+        rows.push_back(std::move(row));
+    }
+    if (query.lastError().isValid())
+        throw LogError(LogConnection::engineText(query.lastError()));
+
+    m_origins = std::move(origins);
+    m_columns = std::move(columns);
+    m_columnIndex = std::move(index);
+    m_rows = std::move(rows);
+    m_table = oneTable && keyColumn >= 0 && !m_connection.isReadOnly() ? table : QString();
+    m_keyColumn = m_table.isEmpty() ? -1 : keyColumn;
+}
+
+void RecordSet::close()
+{
+    if (m_state == State::Inactive)
+        return;
+    m_rows.clear();
+    m_columns.clear();
+    m_columnIndex.clear();
+    m_origins.clear();
+    m_table.clear();
+    m_keyColumn = -1;
+    m_current = 0;
+    m_bof = m_eof = true;
+    m_modified = false;
+    setState(State::Inactive);
+    if (signalsOn())
+        Q_EMIT dataReset();
+}
+
+void RecordSet::setState(State s)
+{
+    if (m_state == s)
+        return;
+    m_state = s;
+    if (signalsOn())
+        Q_EMIT stateChanged(s);
+}
+
+void RecordSet::fireScroll()
+{
+    if (signalsOn())
+        Q_EMIT currentChanged(m_current);
+    if (afterScroll)
+        afterScroll(*this);
+}
+
+void RecordSet::ensureBrowse()
+{
+    if (m_state == State::Insert && !m_modified)
+        cancel();
+    else if (m_state == State::Insert || m_state == State::Edit)
+        post();
+}
+
+void RecordSet::setCurrent(int index, bool scroll)
+{
+    const bool moved = index != m_current;
+    m_current = index;
+    if (moved && scroll)
+        fireScroll();
+}
+
+void RecordSet::first()
+{
+    if (!isOpen())
+        return;
+    ensureBrowse();
+    setCurrent(0);
+    m_bof = true;
+    m_eof = m_rows.empty();
+}
+
+void RecordSet::last()
+{
+    if (!isOpen())
+        return;
+    ensureBrowse();
+    setCurrent(m_rows.empty() ? 0 : int(m_rows.size()) - 1);
+    m_eof = true;
+    m_bof = m_rows.empty();
+}
+
+void RecordSet::next()
+{
+    if (!isOpen())
+        return;
+    ensureBrowse();
+    if (m_current + 1 < int(m_rows.size())) {
+        setCurrent(m_current + 1);
+        m_bof = false;
+        m_eof = false;
+    } else {
+        m_eof = true;
+    }
+}
+
+void RecordSet::prior()
+{
+    if (!isOpen())
+        return;
+    ensureBrowse();
+    if (m_current > 0) {
+        setCurrent(m_current - 1);
+        m_bof = false;
+        m_eof = false;
+    } else {
+        m_bof = true;
+    }
+}
+
+void RecordSet::moveTo(int recNo)
+{
+    if (!isOpen() || m_rows.empty())
+        return;
+    ensureBrowse();
+    const int index = std::clamp(recNo - 1, 0, int(m_rows.size()) - 1);
+    setCurrent(index);
+    m_bof = m_eof = false;
+}
+
+RecordSet::Bookmark RecordSet::bookmark() const
+{
+    if (m_rows.empty())
+        return {};
+    return {m_rows[size_t(m_current)].id};
+}
+
+bool RecordSet::gotoBookmark(const Bookmark& mark)
+{
+    if (!mark.isValid() || !isOpen())
+        return false;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].id == mark.id) {
+            ensureBrowse();
+            // A post may have dropped a new row: look again.
+            for (size_t j = 0; j < m_rows.size(); ++j) {
+                if (m_rows[j].id == mark.id) {
+                    setCurrent(int(j));
+                    m_bof = m_eof = false;
+                    return true;
+                }
+            }
+            return false;
+        }
+    }
+    return false;
+}
+
+QStringList RecordSet::fieldNames() const
+{
+    QStringList names;
+    for (const Column& c : m_columns)
+        names << c.name;
+    return names;
+}
+
+int RecordSet::fieldIndex(const QString& name) const
+{
+    return m_columnIndex.value(name.toLower(), -1);
+}
+
+int RecordSet::requireField(const QString& name) const
+{
+    const int i = fieldIndex(name);
+    if (i < 0)
+        throw LogError(QStringLiteral("Field '%1' not found").arg(name));
+    return i;
+}
+
+std::optional<LogType> RecordSet::fieldType(const QString& name) const
+{
+    const int i = fieldIndex(name);
+    return i < 0 ? std::nullopt : m_columns[size_t(i)].type;
+}
+
+QVariant RecordSet::storedValue(const QString& name) const
+{
+    const int i = requireField(name);
+    if (m_rows.empty())
+        return {};
+    return m_rows[size_t(m_current)].values[size_t(i)];
+}
+
+QVariant RecordSet::storedValueAt(int row, int column) const
+{
+    if (row < 0 || row >= int(m_rows.size()) || column < 0 || column >= int(m_columns.size()))
+        return {};
+    return m_rows[size_t(row)].values[size_t(column)];
+}
+
+bool RecordSet::isNull(const QString& name) const
+{
+    return storedValue(name).isNull();
+}
+
+QVariant RecordSet::value(const QString& name) const
+{
+    const QVariant v = storedValue(name);
+    if (v.isNull())
+        return {};
+    switch (m_columns[size_t(fieldIndex(name))].type.value_or(LogType::Memo)) {
+    case LogType::Currency:
+        return Money::fromUnits(v.toLongLong()).toDouble();
+    case LogType::YesNo:
+        return v.toLongLong() != 0;
+    case LogType::DateTime: {
+        const QString s = v.toString();
+        if (s.size() == 10)
+            return date(name);
+        if (s.size() == 8)
+            return time(name);
+        return dateTime(name);
+    }
+    default:
+        return v;
+    }
+}
+
+QString RecordSet::text(const QString& name) const
+{
+    const QVariant v = storedValue(name);
+    if (v.isNull())
+        return {};
+    switch (m_columns[size_t(fieldIndex(name))].type.value_or(LogType::Memo)) {
+    case LogType::Currency:
+        return Money::fromUnits(v.toLongLong()).toString();
+    case LogType::YesNo:
+        return v.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return v.toString();
+    }
+}
+
+int RecordSet::integer(const QString& name) const
+{
+    const QVariant v = storedValue(name);
+    if (m_columns[size_t(fieldIndex(name))].type == LogType::Currency)
+        return int(std::lround(Money::fromUnits(v.toLongLong()).toDouble()));
+    if (v.typeId() == QMetaType::Double)
+        return int(std::lround(v.toDouble()));
+    return v.toInt();
+}
+
+double RecordSet::number(const QString& name) const
+{
+    const QVariant v = storedValue(name);
+    if (m_columns[size_t(fieldIndex(name))].type == LogType::Currency)
+        return Money::fromUnits(v.toLongLong()).toDouble();
+    return v.toDouble();
+}
+
+Money RecordSet::money(const QString& name) const
+{
+    const QVariant v = storedValue(name);
+    if (m_columns[size_t(fieldIndex(name))].type == LogType::Currency)
+        return Money::fromUnits(v.toLongLong());
+    return Money::fromDouble(v.toDouble());
+}
+
+bool RecordSet::boolean(const QString& name) const
+{
+    const QVariant v = storedValue(name);
+    if (v.typeId() == QMetaType::QString) {
+        const QString s = v.toString();
+        return s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 || s == u"1" ||
+               s == u"-1";
+    }
+    return v.toLongLong() != 0;
+}
+
+QDate RecordSet::date(const QString& name) const
+{
+    const QString s = storedValue(name).toString();
+    const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
+    return d == ZeroDate ? QDate() : d;
+}
+
+QTime RecordSet::time(const QString& name) const
+{
+    const QString s = storedValue(name).toString();
+    return QTime::fromString(s.right(8), QStringLiteral("HH:mm:ss"));
+}
+
+QDateTime RecordSet::dateTime(const QString& name) const
+{
+    const QString s = storedValue(name).toString();
+    if (s.size() == 8)
+        return QDateTime(ZeroDate, time(name));
+    const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
+    if (!d.isValid())
+        return {};
+    const QTime t = s.size() >= 19 ? QTime::fromString(s.mid(11, 8), QStringLiteral("HH:mm:ss"))
+                                   : QTime(0, 0);
+    return QDateTime(d, t.isValid() ? t : QTime(0, 0));
+}
+
+QVariant RecordSet::toStored(int column, const QVariant& value) const
+{
+    const std::optional<LogType> type = m_columns[size_t(column)].type;
+    if (!type)
+        return LogConnection::toStorage(value);
+    if (value.isNull() || !value.isValid())
+        return *type == LogType::YesNo ? QVariant(0) : QVariant();
+    const int id = value.typeId();
+    const bool isText = id == QMetaType::QString;
+    switch (*type) {
+    case LogType::Currency: {
+        if (value.metaType() == QMetaType::fromType<Money>())
+            return value.value<Money>().units();
+        if (isText) {
+            if (const auto m = Money::parse(value.toString()))
+                return m->units();
+            return value; // the engine refuses it
+        }
+        bool ok = false;
+        const double d = value.toDouble(&ok);
+        return ok ? QVariant(Money::fromDouble(d).units()) : value;
+    }
+    case LogType::DateTime:
+        return LogConnection::toStorage(value);
+    case LogType::YesNo:
+        if (id == QMetaType::Bool)
+            return value.toBool() ? 1 : 0;
+        if (isText) {
+            const QString s = value.toString();
+            if (s.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0)
+                return 1;
+            if (s.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0)
+                return 0;
+        }
+        return value;
+    case LogType::Counter:
+    case LogType::SmallInt:
+    case LogType::Integer: {
+        if (id == QMetaType::Double) {
+            const double d = value.toDouble();
+            if (std::isfinite(d) && d == std::floor(d) && std::fabs(d) < 9.0e15)
+                return qlonglong(d);
+            return value;
+        }
+        if (isText) {
+            bool ok = false;
+            const qlonglong n = value.toString().trimmed().toLongLong(&ok);
+            return ok ? QVariant(n) : value;
+        }
+        if (id == QMetaType::Bool)
+            return value.toBool() ? 1 : 0;
+        return value;
+    }
+    case LogType::Float:
+        if (isText) {
+            bool ok = false;
+            const double d = value.toString().trimmed().toDouble(&ok);
+            return ok ? QVariant(d) : value;
+        }
+        return value;
+    case LogType::Text:
+    case LogType::Memo:
+        return LogConnection::toStorage(value);
+    }
+    return value;
+}
+
+void RecordSet::setValue(const QString& name, const QVariant& value)
+{
+    const int i = requireField(name);
+    if (m_state != State::Insert && m_state != State::Edit)
+        throw LogError(QStringLiteral("Dataset not in edit or insert mode"));
+    if (i == m_keyColumn || m_columns[size_t(i)].type == LogType::Counter)
+        throw LogError(QStringLiteral("Field '%1' cannot be modified").arg(m_columns[size_t(i)].name));
+    m_rows[size_t(m_current)].values[size_t(i)] = toStored(i, value);
+    m_modified = true;
+    if (signalsOn())
+        Q_EMIT rowChanged(m_current);
+}
+
+void RecordSet::requireWritable() const
+{
+    if (!isOpen())
+        throw LogError(QStringLiteral("The record set is not open."));
+    if (m_table.isEmpty())
+        throw LogError(QStringLiteral("Cannot modify a read-only dataset"));
+}
+
+void RecordSet::insert()
+{
+    startInsert(false);
+}
+
+void RecordSet::append()
+{
+    startInsert(true);
+}
+
+void RecordSet::startInsert(bool atEnd)
+{
+    requireWritable();
+    ensureBrowse();
+    if (beforeInsert && beforeInsert(*this) == Abort)
+        return;
+    Row row;
+    row.id = m_nextId++;
+    row.values.resize(m_columns.size());
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_columns[i].type == LogType::YesNo)
+            row.values[i] = 0;
+    }
+    m_insertedFrom = m_current;
+    const int at = atEnd || m_rows.empty() ? int(m_rows.size()) : m_current;
+    m_rows.insert(m_rows.begin() + at, std::move(row));
+    m_current = at;
+    m_bof = m_eof = false;
+    m_modified = false;
+    setState(State::Insert);
+    if (signalsOn())
+        Q_EMIT rowInserted(at);
+    if (afterInsert)
+        afterInsert(*this);
+    fireScroll();
+}
+
+void RecordSet::edit()
+{
+    requireWritable();
+    if (m_state == State::Edit || m_state == State::Insert)
+        return;
+    if (m_rows.empty())
+        throw LogError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    if (beforeEdit && beforeEdit(*this) == Abort)
+        return;
+    m_original = m_rows[size_t(m_current)];
+    m_modified = false;
+    setState(State::Edit);
+    if (afterEdit)
+        afterEdit(*this);
+}
+
+void RecordSet::post()
+{
+    if (m_state != State::Insert && m_state != State::Edit)
+        throw LogError(QStringLiteral("Dataset not in edit or insert mode"));
+    if (beforePost && beforePost(*this) == Abort)
+        return;
+    Row& row = m_rows[size_t(m_current)];
+    if (m_state == State::Insert)
+        writeInsert(row);
+    else
+        writeUpdate(row);
+    m_modified = false;
+    setState(State::Browse);
+    if (signalsOn())
+        Q_EMIT rowChanged(m_current);
+    if (afterPost)
+        afterPost(*this);
+}
+
+void RecordSet::writeInsert(Row& row)
+{
+    QStringList names, marks;
+    QVariantList values;
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (int(i) == m_keyColumn || m_origins[i].isEmpty() || row.values[i].isNull())
+            continue;
+        names << quoted(m_origins[i]);
+        marks << QStringLiteral("?");
+        values << row.values[i];
+    }
+    const QString sql =
+        names.isEmpty()
+            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
+            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(quoted(m_table), names.join(QLatin1String(", ")),
+                       marks.join(QLatin1String(", ")));
+    QSqlQuery query(m_connection.database());
+    if (!query.prepare(sql))
+        throw LogError(LogConnection::engineText(query.lastError()));
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw LogError(LogConnection::engineText(query.lastError()));
+    refreshRow(row, query.lastInsertId());
+}
+
+void RecordSet::writeUpdate(const Row& row)
+{
+    QStringList sets;
+    QVariantList values;
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (int(i) == m_keyColumn || m_origins[i].isEmpty())
+            continue;
+        const QVariant& now = row.values[i];
+        const QVariant& before = m_original.values[i];
+        if (now.isNull() == before.isNull() && (now.isNull() || now == before) &&
+            now.typeId() == before.typeId())
+            continue;
+        sets << quoted(m_origins[i]) + QLatin1String(" = ?");
+        values << now;
+    }
+    if (sets.isEmpty())
+        return;
+    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                            .arg(quoted(m_table), sets.join(QLatin1String(", ")),
+                                 quoted(m_origins[size_t(m_keyColumn)]));
+    QSqlQuery query(m_connection.database());
+    if (!query.prepare(sql))
+        throw LogError(LogConnection::engineText(query.lastError()));
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    query.addBindValue(row.values[size_t(m_keyColumn)]);
+    if (!query.exec())
+        throw LogError(LogConnection::engineText(query.lastError()));
+    if (query.numRowsAffected() != 1)
+        throw LogError(QStringLiteral("The row being saved is no longer in the log."));
+}
+
+void RecordSet::refreshRow(Row& row, const QVariant& key)
+{
+    // Read the row back so that the key and the column defaults are what the log holds.
+    QSqlQuery query(m_connection.database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
+                      .arg(quoted(m_table), quoted(m_origins[size_t(m_keyColumn)])));
+    query.addBindValue(key);
+    if (!query.exec() || !query.next()) {
+        row.values[size_t(m_keyColumn)] = key;
+        return;
+    }
+    const QSqlRecord record = query.record();
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        if (m_origins[i].isEmpty())
+            continue;
+        const int at = record.indexOf(m_origins[i]);
+        if (at >= 0)
+            row.values[i] = query.value(at);
+    }
+}
+
+void RecordSet::cancel()
+{
+    if (m_state == State::Insert) {
+        const int at = m_current;
+        m_rows.erase(m_rows.begin() + at);
+        if (signalsOn())
+            Q_EMIT rowRemoved(at);
+        m_current = m_rows.empty() ? 0 : std::clamp(m_insertedFrom, 0, int(m_rows.size()) - 1);
+        m_bof = m_current == 0;
+        m_eof = m_rows.empty();
+        m_modified = false;
+        setState(State::Browse);
+        if (afterCancel)
+            afterCancel(*this);
+        fireScroll();
+    } else if (m_state == State::Edit) {
+        m_rows[size_t(m_current)] = m_original;
+        m_modified = false;
+        setState(State::Browse);
+        if (signalsOn())
+            Q_EMIT rowChanged(m_current);
+        if (afterCancel)
+            afterCancel(*this);
+    }
+}
+
+void RecordSet::remove()
+{
+    requireWritable();
+    if (m_state == State::Insert) {
+        cancel();
+        return;
+    }
+    if (m_rows.empty())
+        throw LogError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    if (beforeDelete && beforeDelete(*this) == Abort)
+        return;
+    if (m_state == State::Edit) {
+        m_rows[size_t(m_current)] = m_original;
+        setState(State::Browse);
+    }
+    const QVariant key = m_rows[size_t(m_current)].values[size_t(m_keyColumn)];
+    m_connection.exec(QStringLiteral("DELETE FROM %1 WHERE %2 = :key")
+                          .arg(quoted(m_table), quoted(m_origins[size_t(m_keyColumn)])),
+                      {{QStringLiteral(":key"), key}});
+    const int at = m_current;
+    m_rows.erase(m_rows.begin() + at);
+    if (signalsOn())
+        Q_EMIT rowRemoved(at);
+    if (m_current >= int(m_rows.size()))
+        m_current = std::max(0, int(m_rows.size()) - 1);
+    m_bof = m_current == 0;
+    m_eof = m_rows.empty();
+    if (afterDelete)
+        afterDelete(*this);
+    fireScroll();
+}
+
+void RecordSet::sort(const QString& order)
+{
+    if (!isOpen())
+        return;
+    ensureBrowse();
+    struct Key
+    {
+        int column;
+        bool descending;
+        bool numeric;
+    };
+    std::vector<Key> keys;
+    for (const QString& part : order.split(u',', Qt::SkipEmptyParts)) {
+        const QStringList words = part.simplified().split(u' ');
+        const int column = requireField(words.value(0));
+        bool descending = false;
+        if (words.size() > 1) {
+            const QString dir = words.at(1).toUpper();
+            if (dir == QLatin1String("DESC"))
+                descending = true;
+            else if (dir != QLatin1String("ASC"))
+                throw LogError(QStringLiteral("Invalid sort order: %1").arg(part.trimmed()));
+        }
+        keys.push_back({column, descending, isNumericType(m_columns[size_t(column)].type)});
+    }
+    const Bookmark mark = bookmark();
+    std::stable_sort(m_rows.begin(), m_rows.end(), [&keys](const Row& a, const Row& b) {
+        for (const Key& k : keys) {
+            const int c = compareStored(a.values[size_t(k.column)], b.values[size_t(k.column)],
+                                        k.numeric);
+            if (c != 0)
+                return k.descending ? c > 0 : c < 0;
+        }
+        return false;
+    });
+    int current = 0;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].id == mark.id) {
+            current = int(i);
+            break;
+        }
+    }
+    m_current = current;
+    if (signalsOn()) {
+        Q_EMIT dataReset();
+        Q_EMIT currentChanged(m_current);
+    }
+}
+
+void RecordSet::enableControls()
+{
+    if (m_disabled > 0 && --m_disabled == 0) {
+        Q_EMIT dataReset();
+        Q_EMIT currentChanged(m_current);
+    }
+}
+
+} // namespace hb

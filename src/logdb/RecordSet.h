@@ -1,0 +1,189 @@
+#pragma once
+
+#include "common/Money.h"
+#include "logdb/LogConnection.h"
+#include "logdb/Schema.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QObject>
+#include <QTime>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace hb {
+
+// A set of rows read from the log by one select statement, with a current row and the record
+// events the pages hang their rules on.
+//
+// All rows are read on open. Fields are reached by name without regard to case. A row is
+// changed in the insert or edit state and written by post(), one row by its primary key with
+// bound values; a set whose rows do not come from one table with its key is read-only.
+//
+// Events fire in this order:
+//   insert/append: BeforeInsert, (new empty row current) AfterInsert, AfterScroll
+//   edit:          BeforeEdit, AfterEdit
+//   post:          BeforePost, write, AfterPost
+//   cancel:        AfterCancel (and AfterScroll when a new row was dropped)
+//   remove:        BeforeDelete, removal, AfterDelete, AfterScroll
+//   open and every move of the current row: AfterScroll
+// A Before handler that returns Abort stops the operation: nothing happens, the row and the
+// state stay as they were, and no message is shown.
+//
+// Moving to another row while a row is in insert or edit posts it first (a new row nobody
+// changed is dropped instead), so a failing post also stops the move.
+//
+// Errors are thrown as LogError carrying the engine's own text; a failing post leaves the
+// row in its insert or edit state with the values as they were set.
+class RecordSet : public QObject
+{
+    Q_OBJECT
+public:
+    enum class State { Inactive, Browse, Insert, Edit };
+    enum Verdict { Proceed, Abort };
+
+    using BeforeHandler = std::function<Verdict(RecordSet&)>;
+    using AfterHandler = std::function<void(RecordSet&)>;
+
+    // A saved position: the same row, wherever a re-sort has moved it.
+    struct Bookmark
+    {
+        quint64 id = 0;
+        bool isValid() const { return id != 0; }
+        bool operator==(const Bookmark&) const = default;
+    };
+
+    explicit RecordSet(LogConnection& connection, QObject* parent = nullptr);
+    ~RecordSet() override;
+
+    // Opens (or reopens) on a select statement; the current row is the first.
+    void open(const QString& sql, const Params& params = {});
+    // Reads the same statement again, keeping the current row when it still exists.
+    void requery();
+    void close();
+    bool isOpen() const { return m_state != State::Inactive; }
+    State state() const { return m_state; }
+    QString sql() const { return m_sql; }
+    // The table rows are written to; empty for a read-only set.
+    QString tableName() const { return m_table; }
+
+    int recordCount() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.empty(); }
+    int recNo() const { return m_rows.empty() ? 0 : m_current + 1; } // 1-based, 0 when empty
+    bool bof() const { return m_bof; }
+    bool eof() const { return m_eof; }
+    void first();
+    void last();
+    void next();
+    void prior();
+    void moveTo(int recNo);
+
+    Bookmark bookmark() const;
+    bool gotoBookmark(const Bookmark& mark);
+
+    // Fields of the current row.
+    QStringList fieldNames() const;
+    bool hasField(const QString& name) const { return fieldIndex(name) >= 0; }
+    std::optional<LogType> fieldType(const QString& name) const;
+    bool isNull(const QString& name) const;
+    // The value as the log means it: money as double, dates as QDate/QTime/QDateTime,
+    // yes/no as bool; a null value is an invalid QVariant.
+    QVariant value(const QString& name) const;
+    QString text(const QString& name) const;
+    int integer(const QString& name) const;
+    double number(const QString& name) const;
+    Money money(const QString& name) const;
+    bool boolean(const QString& name) const;
+    // An empty date, or the zero date 30 December 1899, reads as an invalid QDate.
+    QDate date(const QString& name) const;
+    QTime time(const QString& name) const;
+    QDateTime dateTime(const QString& name) const;
+    // The stored value, as the engine holds it.
+    QVariant storedValue(const QString& name) const;
+    // Values of another row (0-based), for grids.
+    QVariant storedValueAt(int row, int column) const;
+    int fieldIndex(const QString& name) const;
+
+    // Sets a field of the current row; only in the insert or edit state.
+    void setValue(const QString& name, const QVariant& value);
+    void setNull(const QString& name) { setValue(name, QVariant()); }
+    bool isModified() const { return m_modified; }
+
+    void insert(); // a new row before the current one
+    void append(); // a new row at the end
+    void edit();
+    void post();
+    void cancel();
+    void remove();
+
+    // Re-sorts the rows already read: "Column ASC", "Column DESC", or several separated by
+    // commas. The current row stays current.
+    void sort(const QString& order);
+
+    // Suspends and resumes the change signals (nested); events still fire.
+    void disableControls() { ++m_disabled; }
+    void enableControls();
+    bool controlsDisabled() const { return m_disabled > 0; }
+
+    BeforeHandler beforeInsert, beforeEdit, beforePost, beforeDelete;
+    AfterHandler afterInsert, afterEdit, afterPost, afterCancel, afterDelete, afterScroll;
+
+Q_SIGNALS:
+    // For views: the whole set changed, one row changed, the current row or state changed.
+    void dataReset();
+    void rowChanged(int row);
+    void rowInserted(int row);
+    void rowRemoved(int row);
+    void currentChanged(int row);
+    void stateChanged(hb::RecordSet::State state);
+
+private:
+    struct Column
+    {
+        QString name;
+        std::optional<LogType> type;
+    };
+    struct Row
+    {
+        quint64 id = 0;
+        std::vector<QVariant> values;
+    };
+
+    void read(const QString& sql, const Params& params);
+    void ensureBrowse();
+    void startInsert(bool atEnd);
+    void setCurrent(int index, bool fireScroll = true);
+    void fireScroll();
+    void writeInsert(Row& row);
+    void writeUpdate(const Row& row);
+    void refreshRow(Row& row, const QVariant& key);
+    void requireWritable() const;
+    int requireField(const QString& name) const;
+    QVariant toStored(int column, const QVariant& value) const;
+    void setState(State s);
+    bool signalsOn() const { return m_disabled == 0; }
+
+    LogConnection& m_connection;
+    QString m_sql;
+    Params m_params;
+    QString m_table;
+    int m_keyColumn = -1;
+    std::vector<Column> m_columns;
+    std::vector<QString> m_origins; // each column's name in its table; empty for expressions
+    QHash<QString, int> m_columnIndex; // lower-case name -> index
+    std::vector<Row> m_rows;
+    int m_current = 0;
+    bool m_bof = true;
+    bool m_eof = true;
+    State m_state = State::Inactive;
+    Row m_original; // the row before edit
+    int m_insertedFrom = 0; // current row before an insert
+    bool m_modified = false;
+    quint64 m_nextId = 1;
+    int m_disabled = 0;
+};
+
+} // namespace hb
