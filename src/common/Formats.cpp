@@ -87,10 +87,9 @@ QString formatNumber(double value, const QString& pattern, QChar decimalPoint, Q
     if (intDigits.isEmpty() && decDigits.isEmpty())
         intDigits = QStringLiteral("0");
 
-    const bool isZero = !std::any_of(intDigits.cbegin(), intDigits.cend(),
-                                     [](QChar c) { return c != u'0'; }) &&
-                        !std::any_of(decDigits.cbegin(), decDigits.cend(),
-                                     [](QChar c) { return c != u'0'; });
+    const bool isZero = !std::any_of(intDigits.cbegin(), intDigits.cend(), [](QChar c) {
+        return c != u'0';
+    }) && !std::any_of(decDigits.cbegin(), decDigits.cend(), [](QChar c) { return c != u'0'; });
     if (p.grouping) {
         for (qsizetype i = intDigits.size() - 3; i > 0; i -= 3)
             intDigits.insert(i, groupSeparator);
@@ -159,8 +158,8 @@ QString Formats::dateTime(const QDateTime& value, const QString& pattern) const
         const QChar lc = c.toLower();
         auto two = [](int n) { return QString::number(n).rightJustified(2, u'0'); };
         if (lc == u'y') {
-            out += len >= 4 ? QString::number(d.year()).rightJustified(4, u'0')
-                            : two(d.year() % 100);
+            out +=
+                len >= 4 ? QString::number(d.year()).rightJustified(4, u'0') : two(d.year() % 100);
             afterHour = false;
         } else if (lc == u'm') {
             const int n = afterHour ? t.minute() : d.month();

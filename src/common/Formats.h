@@ -10,9 +10,9 @@ namespace hb {
 
 // Display patterns used on the pages, in one place.
 namespace fmt {
-inline constexpr const char* Money = "#,##0.00";      // money and totals in lists
+inline constexpr const char* Money = "#,##0.00"; // money and totals in lists
 inline constexpr const char* TwoDecimals = "#0.00";
-inline constexpr const char* Minutes = "00.00";       // minutes of a position
+inline constexpr const char* Minutes = "00.00"; // minutes of a position
 inline constexpr const char* Speed = "00.0";
 inline constexpr const char* Course = "000";
 inline constexpr const char* Distance = "###,##0.0#"; // nautical miles

@@ -21,7 +21,7 @@ public:
     QVariant value(const QString& alias) const; // invalid when NULL
     double number(const QString& alias) const;
     qint64 integer(const QString& alias) const;
-    Money money(const QString& alias) const;    // for sums of money columns
+    Money money(const QString& alias) const; // for sums of money columns
     QString text(const QString& alias) const;
 
 private:

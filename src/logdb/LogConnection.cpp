@@ -94,8 +94,7 @@ QString logTypeFromColumnClause(const QString& clause, std::optional<LogType>* t
 LogConnection::LogConnection(QObject* parent)
     : QObject(parent),
       m_connectionName(QStringLiteral("hb-log-%1").arg(connectionCounter.fetchAndAddRelaxed(1)))
-{
-}
+{}
 
 LogConnection::~LogConnection()
 {
@@ -109,8 +108,8 @@ void LogConnection::open(const QString& path, Mode mode)
         throw LogError(QStringLiteral("The file \"%1\" does not exist.").arg(path));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        QString uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
-                          .toString(QUrl::FullyEncoded);
+        QString uri =
+            QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
         uri += mode == Mode::ReadOnly ? QLatin1String("?mode=ro") : QLatin1String("?mode=rw");
         db.setDatabaseName(uri);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));

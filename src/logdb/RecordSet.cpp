@@ -459,8 +459,8 @@ QDateTime RecordSet::dateTime(const QString& name) const
     const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
     if (!d.isValid())
         return {};
-    const QTime t = s.size() >= 19 ? QTime::fromString(s.mid(11, 8), QStringLiteral("HH:mm:ss"))
-                                   : QTime(0, 0);
+    const QTime t =
+        s.size() >= 19 ? QTime::fromString(s.mid(11, 8), QStringLiteral("HH:mm:ss")) : QTime(0, 0);
     return QDateTime(d, t.isValid() ? t : QTime(0, 0));
 }
 
@@ -537,7 +537,8 @@ void RecordSet::setValue(const QString& name, const QVariant& value)
     if (m_state != State::Insert && m_state != State::Edit)
         throw LogError(QStringLiteral("Dataset not in edit or insert mode"));
     if (i == m_keyColumn || m_columns[size_t(i)].type == LogType::Counter)
-        throw LogError(QStringLiteral("Field '%1' cannot be modified").arg(m_columns[size_t(i)].name));
+        throw LogError(
+            QStringLiteral("Field '%1' cannot be modified").arg(m_columns[size_t(i)].name));
     m_rows[size_t(m_current)].values[size_t(i)] = toStored(i, value);
     m_modified = true;
     if (signalsOn())
@@ -635,12 +636,11 @@ void RecordSet::writeInsert(Row& row)
         marks << QStringLiteral("?");
         values << row.values[i];
     }
-    const QString sql =
-        names.isEmpty()
-            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
-            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoted(m_table), names.join(QLatin1String(", ")),
-                       marks.join(QLatin1String(", ")));
+    const QString sql = names.isEmpty()
+                            ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
+                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                  .arg(quoted(m_table), names.join(QLatin1String(", ")),
+                                       marks.join(QLatin1String(", ")));
     QSqlQuery query(m_connection.database());
     if (!query.prepare(sql))
         throw LogError(LogConnection::engineText(query.lastError()));
@@ -791,8 +791,8 @@ void RecordSet::sort(const QString& order)
     const Bookmark mark = bookmark();
     std::stable_sort(m_rows.begin(), m_rows.end(), [&keys](const Row& a, const Row& b) {
         for (const Key& k : keys) {
-            const int c = compareStored(a.values[size_t(k.column)], b.values[size_t(k.column)],
-                                        k.numeric);
+            const int c =
+                compareStored(a.values[size_t(k.column)], b.values[size_t(k.column)], k.numeric);
             if (c != 0)
                 return k.descending ? c > 0 : c < 0;
         }

@@ -172,14 +172,14 @@ private:
     QString m_table;
     int m_keyColumn = -1;
     std::vector<Column> m_columns;
-    std::vector<QString> m_origins; // each column's name in its table; empty for expressions
+    std::vector<QString> m_origins;    // each column's name in its table; empty for expressions
     QHash<QString, int> m_columnIndex; // lower-case name -> index
     std::vector<Row> m_rows;
     int m_current = 0;
     bool m_bof = true;
     bool m_eof = true;
     State m_state = State::Inactive;
-    Row m_original; // the row before edit
+    Row m_original;         // the row before edit
     int m_insertedFrom = 0; // current row before an insert
     bool m_modified = false;
     quint64 m_nextId = 1;

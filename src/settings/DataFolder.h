@@ -20,7 +20,8 @@ QString programBaseName(const QString& programFile);
 QString settingsFilePath(const QString& dataFolder);
 
 inline constexpr const char* SettingsFileName = "Helmbk.ini";
-inline constexpr const char* NoDocumentsFolderMessage = "Could not find MyDocuments folder location.";
+inline constexpr const char* NoDocumentsFolderMessage =
+    "Could not find MyDocuments folder location.";
 
 class SettingsError
 {

@@ -53,9 +53,9 @@ private:
     enum class State { Good, Garbled, Unreadable };
     struct Line
     {
-        QString key;  // empty for a comment or blank line
+        QString key; // empty for a comment or blank line
         QString value;
-        QString raw;  // the line as read, for comments and blank lines
+        QString raw; // the line as read, for comments and blank lines
     };
     struct Section
     {

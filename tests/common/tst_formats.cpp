@@ -66,11 +66,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("expected");
         const QDateTime afternoon(QDate(2026, 3, 7), QTime(14, 5, 9));
         const QDateTime midnight(QDate(2026, 12, 31), QTime(0, 30));
-        QTest::newRow("HH:nn") << afternoon << "HH:nn" << "14:05";
-        QTest::newRow("hh:nn am/pm afternoon") << afternoon << "hh:nn am/pm" << "02:05 pm";
-        QTest::newRow("hh:nn am/pm after midnight") << midnight << "hh:nn am/pm" << "12:30 am";
-        QTest::newRow("mm/dd/yyyy") << afternoon << "mm/dd/yyyy" << "03/07/2026";
-        QTest::newRow("mmddyyyy") << midnight << "mmddyyyy" << "12312026";
+        QTest::newRow("HH:nn") << afternoon << "HH:nn"
+                               << "14:05";
+        QTest::newRow("hh:nn am/pm afternoon") << afternoon << "hh:nn am/pm"
+                                               << "02:05 pm";
+        QTest::newRow("hh:nn am/pm after midnight") << midnight << "hh:nn am/pm"
+                                                    << "12:30 am";
+        QTest::newRow("mm/dd/yyyy") << afternoon << "mm/dd/yyyy"
+                                    << "03/07/2026";
+        QTest::newRow("mmddyyyy") << midnight << "mmddyyyy"
+                                  << "12312026";
     }
     void datesAndTimes()
     {

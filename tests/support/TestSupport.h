@@ -56,8 +56,7 @@ class FixedClock : public Clock
 public:
     explicit FixedClock(QDateTime now = QDateTime(QDate(2026, 6, 15), QTime(10, 30)))
         : m_now(std::move(now))
-    {
-    }
+    {}
     QDateTime now() const override { return m_now; }
     void set(const QDateTime& now) { m_now = now; }
 
