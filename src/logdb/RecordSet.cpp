@@ -1,13 +1,7 @@
 #include "logdb/RecordSet.h"
 
 #include "logdb/LogError.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
-#include <QSqlResult>
-
-#include <sqlite3.h>
+#include "logdb/SqliteStatement.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,14 +9,6 @@
 namespace hb {
 
 namespace {
-
-sqlite3_stmt* statementOf(const QSqlQuery& query)
-{
-    const QVariant handle = query.result() ? query.result()->handle() : QVariant();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3_stmt*") == 0)
-        return *static_cast<sqlite3_stmt* const*>(handle.constData());
-    return nullptr;
-}
 
 QString quoted(const QString& identifier)
 {
@@ -58,7 +44,14 @@ int compareStored(const QVariant& a, const QVariant& b, bool numeric)
         const double x = a.toDouble(), y = b.toDouble();
         return x < y ? -1 : (x > y ? 1 : 0);
     }
-    return QString::compare(a.toString(), b.toString(), Qt::CaseInsensitive);
+    // Text as UTF-8 bytes, letters A to Z without regard to case: fast on large sets, and
+    // other characters in code point order.
+    const QByteArray x =
+        a.typeId() == QMetaType::QByteArray ? a.toByteArray() : a.toString().toUtf8();
+    const QByteArray y =
+        b.typeId() == QMetaType::QByteArray ? b.toByteArray() : b.toString().toUtf8();
+    const int c = qstrnicmp(x.constData(), x.size(), y.constData(), y.size());
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
 const QDate ZeroDate(1899, 12, 30);
@@ -120,56 +113,55 @@ void RecordSet::requery()
 
 void RecordSet::read(const QString& sql, const Params& params)
 {
-    if (!m_connection.isOpen())
-        throw LogError(QStringLiteral("No log is open."));
-    QSqlQuery query(m_connection.database());
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw LogError(LogConnection::engineText(query.lastError()));
-    LogConnection::bind(query, params);
-    if (!query.exec())
-        throw LogError(LogConnection::engineText(query.lastError()));
+    SqliteStatement statement(m_connection, sql);
+    statement.bind(params);
+    bool more = statement.step(); // the first step also settles the column metadata
 
-    const QSqlRecord record = query.record();
-    const int count = record.count();
+    const int count = statement.columnCount();
     std::vector<Column> columns(static_cast<size_t>(count));
-    QHash<QString, int> index;
-    sqlite3_stmt* stmt = statementOf(query);
-    QString table;
-    bool oneTable = stmt != nullptr && count > 0;
-    int keyColumn = -1;
     std::vector<QString> origins(static_cast<size_t>(count));
+    QHash<QString, int> index;
+    QString table;
+    bool oneTable = count > 0;
+    int keyColumn = -1;
     for (int i = 0; i < count; ++i) {
         Column& c = columns[size_t(i)];
-        c.name = record.fieldName(i);
+        c.name = statement.columnName(i);
         index.insert(c.name.toLower(), i);
-        const char* tbl = stmt ? sqlite3_column_table_name(stmt, i) : nullptr;
-        const char* origin = stmt ? sqlite3_column_origin_name(stmt, i) : nullptr;
-        if (tbl && origin) {
-            const QString t = QString::fromUtf8(tbl);
-            origins[size_t(i)] = QString::fromUtf8(origin);
-            c.type = m_connection.columnType(t, origins[size_t(i)]);
-            if (table.isEmpty())
-                table = t;
-            else if (table.compare(t, Qt::CaseInsensitive) != 0)
-                oneTable = false;
-            if (c.type == LogType::Counter)
-                keyColumn = i;
-        } else {
+        const QString t = statement.tableName(i);
+        if (t.isEmpty()) {
             oneTable = false;
+            continue;
         }
+        origins[size_t(i)] = statement.originName(i);
+        c.type = m_connection.columnType(t, origins[size_t(i)]);
+        if (table.isEmpty())
+            table = t;
+        else if (table.compare(t, Qt::CaseInsensitive) != 0)
+            oneTable = false;
+        if (c.type == LogType::Counter)
+            keyColumn = i;
     }
+    // Long memo texts of a set that can reach its rows by key are fetched when first used.
+    const bool writable = oneTable && keyColumn >= 0;
+    std::vector<char> deferrable(size_t(count), 0);
+    for (int i = 0; i < count; ++i)
+        deferrable[size_t(i)] = writable && columns[size_t(i)].type == LogType::Memo;
+    const QVariant deferred = QVariant::fromValue(DeferredMemo{});
+
     std::vector<Row> rows;
-    while (query.next()) {
+    for (; more; more = statement.step()) {
         Row row;
         row.id = m_nextId++;
         row.values.reserve(size_t(count));
-        for (int i = 0; i < count; ++i)
-            row.values.push_back(query.value(i));
+        for (int i = 0; i < count; ++i) {
+            if (deferrable[size_t(i)] && statement.bytes(i) > DeferredMemoBytes)
+                row.values.push_back(deferred);
+            else
+                row.values.push_back(statement.value(i));
+        }
         rows.push_back(std::move(row));
     }
-    if (query.lastError().isValid())
-        throw LogError(LogConnection::engineText(query.lastError()));
 
     m_origins = std::move(origins);
     m_columns = std::move(columns);
@@ -343,24 +335,49 @@ std::optional<LogType> RecordSet::fieldType(const QString& name) const
     return i < 0 ? std::nullopt : m_columns[size_t(i)].type;
 }
 
-QVariant RecordSet::storedValue(const QString& name) const
+const QVariant& RecordSet::raw(const QString& name) const
 {
+    static const QVariant none;
     const int i = requireField(name);
     if (m_rows.empty())
-        return {};
-    return m_rows[size_t(m_current)].values[size_t(i)];
+        return none;
+    return cell(m_current, i);
+}
+
+const QVariant& RecordSet::cell(int row, int column) const
+{
+    QVariant& v = m_rows[size_t(row)].values[size_t(column)];
+    if (v.metaType() == QMetaType::fromType<DeferredMemo>()) {
+        SqliteStatement select(m_connection,
+                               QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                                   .arg(quoted(m_origins[size_t(column)]), quoted(m_table),
+                                        quoted(m_origins[size_t(m_keyColumn)])));
+        select.bindAt(1, m_rows[size_t(row)].values[size_t(m_keyColumn)]);
+        v = select.step() ? select.value(0) : QVariant();
+        // The copy kept for cancel holds the same text, so an unchanged memo is not rewritten.
+        if (m_state == State::Edit && row == m_current)
+            m_original.values[size_t(column)] = v;
+    }
+    return v;
+}
+
+QVariant RecordSet::storedValue(const QString& name) const
+{
+    const QVariant& v = raw(name);
+    return v.typeId() == QMetaType::QByteArray ? QVariant(storedText(v)) : v;
 }
 
 QVariant RecordSet::storedValueAt(int row, int column) const
 {
     if (row < 0 || row >= int(m_rows.size()) || column < 0 || column >= int(m_columns.size()))
         return {};
-    return m_rows[size_t(row)].values[size_t(column)];
+    const QVariant& v = cell(row, column);
+    return v.typeId() == QMetaType::QByteArray ? QVariant(storedText(v)) : v;
 }
 
 bool RecordSet::isNull(const QString& name) const
 {
-    return storedValue(name).isNull();
+    return raw(name).isNull();
 }
 
 QVariant RecordSet::value(const QString& name) const
@@ -388,7 +405,7 @@ QVariant RecordSet::value(const QString& name) const
 
 QString RecordSet::text(const QString& name) const
 {
-    const QVariant v = storedValue(name);
+    const QVariant& v = raw(name);
     if (v.isNull())
         return {};
     switch (m_columns[size_t(fieldIndex(name))].type.value_or(LogType::Memo)) {
@@ -397,7 +414,7 @@ QString RecordSet::text(const QString& name) const
     case LogType::YesNo:
         return v.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
     default:
-        return v.toString();
+        return storedText(v);
     }
 }
 
@@ -440,20 +457,20 @@ bool RecordSet::boolean(const QString& name) const
 
 QDate RecordSet::date(const QString& name) const
 {
-    const QString s = storedValue(name).toString();
+    const QString s = storedText(raw(name));
     const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
     return d == ZeroDate ? QDate() : d;
 }
 
 QTime RecordSet::time(const QString& name) const
 {
-    const QString s = storedValue(name).toString();
+    const QString s = storedText(raw(name));
     return QTime::fromString(s.right(8), QStringLiteral("HH:mm:ss"));
 }
 
 QDateTime RecordSet::dateTime(const QString& name) const
 {
-    const QString s = storedValue(name).toString();
+    const QString s = storedText(raw(name));
     if (s.size() == 8)
         return QDateTime(ZeroDate, time(name));
     const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
@@ -628,80 +645,76 @@ void RecordSet::post()
 void RecordSet::writeInsert(Row& row)
 {
     QStringList names, marks;
-    QVariantList values;
+    std::vector<const QVariant*> values;
     for (size_t i = 0; i < m_columns.size(); ++i) {
         if (int(i) == m_keyColumn || m_origins[i].isEmpty() || row.values[i].isNull())
             continue;
         names << quoted(m_origins[i]);
         marks << QStringLiteral("?");
-        values << row.values[i];
+        values.push_back(&row.values[i]);
     }
     const QString sql = names.isEmpty()
                             ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(quoted(m_table))
                             : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                   .arg(quoted(m_table), names.join(QLatin1String(", ")),
                                        marks.join(QLatin1String(", ")));
-    QSqlQuery query(m_connection.database());
-    if (!query.prepare(sql))
-        throw LogError(LogConnection::engineText(query.lastError()));
-    for (const QVariant& v : values)
-        query.addBindValue(v);
-    if (!query.exec())
-        throw LogError(LogConnection::engineText(query.lastError()));
-    refreshRow(row, query.lastInsertId());
+    SqliteStatement insert(m_connection, sql);
+    for (size_t i = 0; i < values.size(); ++i)
+        insert.bindAt(int(i) + 1, *values[i]);
+    insert.step();
+    refreshRow(row, insert.lastInsertRowId());
 }
 
 void RecordSet::writeUpdate(const Row& row)
 {
     QStringList sets;
-    QVariantList values;
+    std::vector<const QVariant*> values;
     for (size_t i = 0; i < m_columns.size(); ++i) {
         if (int(i) == m_keyColumn || m_origins[i].isEmpty())
             continue;
         const QVariant& now = row.values[i];
         const QVariant& before = m_original.values[i];
-        if (now.isNull() == before.isNull() && (now.isNull() || now == before) &&
-            now.typeId() == before.typeId())
+        if (now.isNull() && before.isNull())
+            continue;
+        if (!now.isNull() && !before.isNull() && now.typeId() == before.typeId() && now == before)
             continue;
         sets << quoted(m_origins[i]) + QLatin1String(" = ?");
-        values << now;
+        values.push_back(&now);
     }
     if (sets.isEmpty())
         return;
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                            .arg(quoted(m_table), sets.join(QLatin1String(", ")),
-                                 quoted(m_origins[size_t(m_keyColumn)]));
-    QSqlQuery query(m_connection.database());
-    if (!query.prepare(sql))
-        throw LogError(LogConnection::engineText(query.lastError()));
-    for (const QVariant& v : values)
-        query.addBindValue(v);
-    query.addBindValue(row.values[size_t(m_keyColumn)]);
-    if (!query.exec())
-        throw LogError(LogConnection::engineText(query.lastError()));
-    if (query.numRowsAffected() != 1)
+    SqliteStatement update(m_connection, QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                             .arg(quoted(m_table), sets.join(QLatin1String(", ")),
+                                                  quoted(m_origins[size_t(m_keyColumn)])));
+    int at = 1;
+    for (const QVariant* v : values)
+        update.bindAt(at++, *v);
+    update.bindAt(at, row.values[size_t(m_keyColumn)]);
+    update.step();
+    if (update.changes() != 1)
         throw LogError(QStringLiteral("The row being saved is no longer in the log."));
 }
 
-void RecordSet::refreshRow(Row& row, const QVariant& key)
+void RecordSet::refreshRow(Row& row, qint64 key)
 {
     // Read the row back so that the key and the column defaults are what the log holds.
-    QSqlQuery query(m_connection.database());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
-                      .arg(quoted(m_table), quoted(m_origins[size_t(m_keyColumn)])));
-    query.addBindValue(key);
-    if (!query.exec() || !query.next()) {
+    SqliteStatement select(m_connection,
+                           QStringLiteral("SELECT * FROM %1 WHERE %2 = ?")
+                               .arg(quoted(m_table), quoted(m_origins[size_t(m_keyColumn)])));
+    select.bindAt(1, key);
+    if (!select.step()) {
         row.values[size_t(m_keyColumn)] = key;
         return;
     }
-    const QSqlRecord record = query.record();
+    QHash<QString, int> at;
+    for (int c = 0; c < select.columnCount(); ++c)
+        at.insert(select.columnName(c).toLower(), c);
     for (size_t i = 0; i < m_columns.size(); ++i) {
         if (m_origins[i].isEmpty())
             continue;
-        const int at = record.indexOf(m_origins[i]);
-        if (at >= 0)
-            row.values[i] = query.value(at);
+        const int c = at.value(m_origins[i].toLower(), -1);
+        if (c >= 0)
+            row.values[i] = select.value(c);
     }
 }
 
@@ -788,6 +801,10 @@ void RecordSet::sort(const QString& order)
         }
         keys.push_back({column, descending, isNumericType(m_columns[size_t(column)].type)});
     }
+    for (const Key& k : keys) {
+        if (m_columns[size_t(k.column)].type == LogType::Memo)
+            loadColumn(k.column);
+    }
     const Bookmark mark = bookmark();
     std::stable_sort(m_rows.begin(), m_rows.end(), [&keys](const Row& a, const Row& b) {
         for (const Key& k : keys) {
@@ -809,6 +826,32 @@ void RecordSet::sort(const QString& order)
     if (signalsOn()) {
         Q_EMIT dataReset();
         Q_EMIT currentChanged(m_current);
+    }
+}
+
+void RecordSet::loadColumn(int column)
+{
+    QHash<qlonglong, int> rowOfKey;
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        if (m_rows[r].values[size_t(column)].metaType() == QMetaType::fromType<DeferredMemo>())
+            rowOfKey.insert(m_rows[r].values[size_t(m_keyColumn)].toLongLong(), int(r));
+    }
+    if (rowOfKey.isEmpty())
+        return;
+    SqliteStatement select(m_connection,
+                           QStringLiteral("SELECT %1, %2 FROM %3")
+                               .arg(quoted(m_origins[size_t(m_keyColumn)]),
+                                    quoted(m_origins[size_t(column)]), quoted(m_table)));
+    while (select.step()) {
+        const auto it = rowOfKey.constFind(select.value(0).toLongLong());
+        if (it != rowOfKey.cend())
+            m_rows[size_t(*it)].values[size_t(column)] = select.value(1);
+    }
+    // Rows no longer in the log read as empty.
+    for (const int r : std::as_const(rowOfKey)) {
+        QVariant& v = m_rows[size_t(r)].values[size_t(column)];
+        if (v.metaType() == QMetaType::fromType<DeferredMemo>())
+            v = QVariant();
     }
 }
 

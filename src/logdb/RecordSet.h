@@ -16,12 +16,22 @@
 
 namespace hb {
 
+// Stands for a long memo text not read yet.
+struct DeferredMemo
+{
+    bool operator==(const DeferredMemo&) const = default;
+};
+// Memo texts longer than this many bytes are read when first used rather than on open.
+inline constexpr int DeferredMemoBytes = 256;
+
 // A set of rows read from the log by one select statement, with a current row and the record
 // events the pages hang their rules on.
 //
-// All rows are read on open. Fields are reached by name without regard to case. A row is
-// changed in the insert or edit state and written by post(), one row by its primary key with
-// bound values; a set whose rows do not come from one table with its key is read-only.
+// All rows are read on open; a long memo text of a set with a key is read from its row when
+// first used, so that sets over years of notes stay small and fast to open. Fields are reached by
+// name without regard to case. A row is changed in the insert or edit state and written by post(),
+// one row by its primary key with bound values; a set whose rows do not come from one table with
+// its key is read-only.
 //
 // Events fire in this order:
 //   insert/append: BeforeInsert, (new empty row current) AfterInsert, AfterScroll
@@ -159,7 +169,11 @@ private:
     void fireScroll();
     void writeInsert(Row& row);
     void writeUpdate(const Row& row);
-    void refreshRow(Row& row, const QVariant& key);
+    void refreshRow(Row& row, qint64 key);
+    const QVariant& raw(const QString& name) const;
+    // A value of the set, fetching a deferred memo text on first use.
+    const QVariant& cell(int row, int column) const;
+    void loadColumn(int column);
     void requireWritable() const;
     int requireField(const QString& name) const;
     QVariant toStored(int column, const QVariant& value) const;
@@ -174,7 +188,7 @@ private:
     std::vector<Column> m_columns;
     std::vector<QString> m_origins;    // each column's name in its table; empty for expressions
     QHash<QString, int> m_columnIndex; // lower-case name -> index
-    std::vector<Row> m_rows;
+    mutable std::vector<Row> m_rows;   // deferred memo texts are filled in on first use
     int m_current = 0;
     bool m_bof = true;
     bool m_eof = true;
@@ -187,3 +201,5 @@ private:
 };
 
 } // namespace hb
+
+Q_DECLARE_METATYPE(hb::DeferredMemo)

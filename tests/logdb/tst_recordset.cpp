@@ -387,6 +387,39 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(LogError, fuel.open("select * from Fuel"));
     }
 
+    void longNotesAreReadWhenUsed()
+    {
+        // Long memo texts are fetched on first use; edits, cancels and sorts see them whole.
+        m_log.exec("DELETE FROM TripLog");
+        const QString a(3000, u'a'), b(5000, u'b');
+        m_log.exec("INSERT INTO TripLog (TripTo, Notes) VALUES ('One', :a), ('Two', :b), ('Three', "
+                   "'short')",
+                   {{"a", a}, {"b", b}});
+        RecordSet trips(m_log);
+        trips.open("select * from TripLog order by Trip_ID");
+        trips.edit();
+        trips.setValue("TripTo", "Uno");
+        trips.post();
+        QCOMPARE(AggQuery(m_log, "select length(Notes) as n from TripLog where TripTo = 'Uno'")
+                     .integer("n"),
+                 3000);
+        trips.next();
+        trips.edit();
+        trips.setValue("Notes", QString(trips.text("Notes") + "!"));
+        trips.cancel();
+        QCOMPARE(trips.text("Notes"), b);
+        trips.sort("Notes DESC");
+        QCOMPARE(trips.text("TripTo"), QString("Two"));
+        QCOMPARE(trips.recNo(), 2);
+        trips.first();
+        QCOMPARE(trips.text("TripTo"), QString("Three"));
+        // A row removed elsewhere reads as empty rather than failing.
+        RecordSet again(m_log);
+        again.open("select * from TripLog order by Trip_ID");
+        m_log.exec("DELETE FROM TripLog WHERE TripTo = 'Uno'");
+        QVERIFY(again.isNull("Notes"));
+    }
+
     void newRowsGetKeyAndDefaults()
     {
         resetFuel();
