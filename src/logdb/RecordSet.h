@@ -193,7 +193,7 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     State m_state = State::Inactive;
-    Row m_original;         // the row before edit
+    mutable Row m_original; // the row before edit; deferred texts filled in on use
     int m_insertedFrom = 0; // current row before an insert
     bool m_modified = false;
     quint64 m_nextId = 1;
