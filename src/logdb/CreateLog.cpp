@@ -44,4 +44,18 @@ void CreateNewTables(const QString& path)
     transaction.commit();
 }
 
+void insertVesselRecord(LogConnection& log, int structureVersion)
+{
+    log.exec(QStringLiteral("INSERT INTO BoatInfo (Prog_Version, StHrs1) VALUES (:v, 0)"),
+             {{QStringLiteral("v"), structureVersion}});
+}
+
+void insertAllCruises(LogConnection& log, const QDate& today)
+{
+    log.exec(
+        QStringLiteral("INSERT INTO Cruises (CruiseName, BegDate, EndDate, CruiseNum, Archived) "
+                       "VALUES ('All Cruises', :d, :d, 0, 0)"),
+        {{QStringLiteral("d"), today}});
+}
+
 } // namespace hb

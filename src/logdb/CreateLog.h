@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 namespace hb {
@@ -15,5 +16,12 @@ QString CreateAccessDatabase(const QString& file);
 // transaction: on failure the file is left as it was. Throws LogError with the engine's text
 // (for example when the file already has the tables).
 void CreateNewTables(const QString& path);
+
+class LogConnection;
+
+// The first rows of a new log: the vessel record carrying the structure version (engine 1
+// starting hours 0), and the cruise "All Cruises" (number 0) dated the day of creation.
+void insertVesselRecord(LogConnection& log, int structureVersion);
+void insertAllCruises(LogConnection& log, const QDate& today);
 
 } // namespace hb

@@ -167,8 +167,9 @@ void RecordSet::read(const QString& sql, const Params& params)
     m_columns = std::move(columns);
     m_columnIndex = std::move(index);
     m_rows = std::move(rows);
-    m_table = oneTable && keyColumn >= 0 && !m_connection.isReadOnly() ? table : QString();
-    m_keyColumn = m_table.isEmpty() ? -1 : keyColumn;
+    m_table = writable ? table : QString();
+    m_keyColumn = writable ? keyColumn : -1;
+    m_readOnly = !writable || m_connection.isReadOnly();
 }
 
 void RecordSet::close()
@@ -566,7 +567,7 @@ void RecordSet::requireWritable() const
 {
     if (!isOpen())
         throw LogError(QStringLiteral("The record set is not open."));
-    if (m_table.isEmpty())
+    if (m_readOnly)
         throw LogError(QStringLiteral("Cannot modify a read-only dataset"));
 }
 

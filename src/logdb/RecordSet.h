@@ -78,7 +78,7 @@ public:
     State state() const { return m_state; }
     QString sql() const { return m_sql; }
     // The table rows are written to; empty for a read-only set.
-    QString tableName() const { return m_table; }
+    QString tableName() const { return m_readOnly ? QString() : m_table; }
 
     int recordCount() const { return int(m_rows.size()); }
     bool isEmpty() const { return m_rows.empty(); }
@@ -185,6 +185,7 @@ private:
     Params m_params;
     QString m_table;
     int m_keyColumn = -1;
+    bool m_readOnly = true;
     std::vector<Column> m_columns;
     std::vector<QString> m_origins;    // each column's name in its table; empty for expressions
     QHash<QString, int> m_columnIndex; // lower-case name -> index
