@@ -1,37 +1,33 @@
+#include "app/CoverPage.h"
+#include "app/MainWindow.h"
+#include "app/SingleInstance.h"
 #include "common/Clock.h"
 #include "common/FileDialogs.h"
-#include "common/Formats.h"
 #include "common/Messages.h"
+#include "common/Shell.h"
 #include "logdb/LogFiles.h"
-#include "logdb/LogSession.h"
 #include "logdb/dialogs/QtLogDialogs.h"
-#include "machinery/StartingHours.h"
 #include "settings/DataFolder.h"
 #include "settings/IniFile.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QTimer>
+#include <QPainter>
+#include <QSplashScreen>
 
 namespace {
 
-// Until the full main window arrives: a window showing the open log, with the log commands.
-class LogWindow : public QMainWindow
+QPixmap splashPicture()
 {
-public:
-    std::function<void()> onClose;
-
-protected:
-    void closeEvent(QCloseEvent* event) override
-    {
-        if (onClose)
-            onClose();
-        event->accept();
-    }
-};
+    QPixmap pixmap = hb::CoverPage::builtInPicture(QSize(480, 300));
+    QPainter p(&pixmap);
+    QFont f = QApplication::font();
+    f.setPointSize(28);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, 20, 480, 60), Qt::AlignCenter, QStringLiteral("Helmbook"));
+    return pixmap;
+}
 
 } // namespace
 
@@ -40,10 +36,20 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Helmbook"));
     QApplication::setApplicationDisplayName(QStringLiteral("Helmbook"));
+    QApplication::setOrganizationName(QStringLiteral("Kelvane Software"));
     QApplication::setApplicationVersion(QStringLiteral(HELMBOOK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("helmbook"));
 
-    LogWindow window;
-    hb::QtMessages messages(&window);
+    // A second start of the same program brings the first one forward and ends.
+    hb::SingleInstance instance(QCoreApplication::applicationFilePath());
+    if (!instance.claim())
+        return 0;
+
+    QSplashScreen splash(splashPicture());
+    splash.show();
+    app.processEvents();
+
+    hb::QtMessages messages;
     QString folder;
     try {
         folder = hb::dataFolder();
@@ -56,50 +62,18 @@ int main(int argc, char** argv)
         messages.error(error);
 
     hb::IniFile settings(hb::settingsFilePath(folder));
-    hb::QtFileDialogs files(&window);
-    hb::QtLogDialogs dialogs(files, &window);
+    hb::QtFileDialogs files;
+    hb::QtLogDialogs dialogs(files);
     hb::SystemClock clock;
-    const hb::Formats formats;
-    hb::LogSession session({messages, files, dialogs, clock, settings, formats}, folder);
-    session.writeStartingHours = hb::writeStartingHours;
+    hb::DesktopShell shell;
+    hb::MainWindow window({messages, files, dialogs, clock, shell}, settings, folder);
+    QObject::connect(&instance, &hb::SingleInstance::raiseRequested, &window,
+                     &hb::MainWindow::bringToFront);
 
-    auto* label = new QLabel;
-    label->setAlignment(Qt::AlignCenter);
-    label->setMargin(24);
-    window.setCentralWidget(label);
-    window.resize(640, 360);
-    auto showLog = [&] {
-        window.setWindowTitle(session.caption());
-        label->setText(session.isLogOpen() ? QStringLiteral("Log: %1").arg(session.currentPath())
-                                           : QStringLiteral("No log is open."));
-    };
-    QObject::connect(&session, &hb::LogSession::logOpened, &window, showLog);
-    QObject::connect(&session, &hb::LogSession::coverPageRequested, &window, showLog);
-    QObject::connect(&session, &hb::LogSession::endProgram, &app,
-                     [] { QTimer::singleShot(0, qApp, &QApplication::quit); });
-
-    QMenu* file = window.menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("New Log.."), &session, &hb::LogSession::New1Click);
-    file->addAction(QStringLiteral("Open Log.."), &session, &hb::LogSession::Load1Click);
-    file->addAction(QStringLiteral("Backup Log.."), &session, &hb::LogSession::backupCommand);
-    file->addSeparator();
-    file->addAction(QStringLiteral("Exit"), &window, &QWidget::close);
-    QMenu* wizards = window.menuBar()->addMenu(QStringLiteral("&Wizards"));
-    wizards->addAction(QStringLiteral("New Log Wizard.."), &session,
-                       &hb::LogSession::CreateNewLog1Click);
-
-    const int runCount =
-        settings.IniRead(QStringLiteral("Backup"), QStringLiteral("runCount"), QStringLiteral("0"))
-            .toInt();
-    window.onClose = [&] {
-        if (!session.endRequested())
-            session.countQuitForBackup(runCount);
-        session.closeLog();
-    };
-
-    if (!session.OpenDataBase() && session.endRequested())
-        return 0;
-    showLog();
+    splash.raise();
+    if (!window.start())
+        return 0; // ended while opening the log: nothing to show
     window.show();
+    splash.finish(&window);
     return QApplication::exec();
 }

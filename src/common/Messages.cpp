@@ -16,7 +16,7 @@ QString QtMessages::displayText(const QString& text)
 Messages::Answer QtMessages::show(Kind kind, const QString& text, Buttons buttons,
                                   const QString& title)
 {
-    QMessageBox box(m_parent);
+    QMessageBox box(m_parent ? m_parent : QApplication::activeWindow());
     switch (kind) {
     case Kind::Error:
         box.setIcon(QMessageBox::Critical);

@@ -1,0 +1,530 @@
+#include "app/MainWindow.h"
+
+#include "app/CoverPage.h"
+#include "app/PlaceholderPage.h"
+#include "common/Clock.h"
+#include "common/Formats.h"
+#include "common/Messages.h"
+#include "common/Shell.h"
+#include "logdb/LogSession.h"
+#include "machinery/StartingHours.h"
+#include "settings/IniFile.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace hb {
+
+namespace {
+
+const QString Later = QStringLiteral("This comes in a later version of Helmbook.");
+
+QIcon themed(const char* name, QStyle::StandardPixmap fallback)
+{
+    return QIcon::fromTheme(QString::fromLatin1(name),
+                            QApplication::style()->standardIcon(fallback));
+}
+
+} // namespace
+
+MainWindow::MainWindow(const Services& services, IniFile& settings, const QString& dataFolder,
+                       QWidget* parent)
+    : QMainWindow(parent), m_s(services), m_settings(settings), m_dataFolder(dataFolder),
+      m_formats(std::make_unique<Formats>())
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Helmbook"));
+    m_session = std::make_unique<LogSession>(LogSession::Services{m_s.messages, m_s.fileDialogs,
+                                                                  m_s.logDialogs, m_s.clock,
+                                                                  m_settings, *m_formats},
+                                             m_dataFolder);
+    m_session->writeStartingHours = writeStartingHours;
+    connect(m_session.get(), &LogSession::captionChanged, this, &QWidget::setWindowTitle);
+    connect(m_session.get(), &LogSession::statusMessage, this, &MainWindow::setStatusText);
+    connect(m_session.get(), &LogSession::coverPageRequested, this,
+            [this] { showPage(Page::Helmbk); });
+    connect(m_session.get(), &LogSession::endProgram, this, &MainWindow::endProgram);
+    connect(m_session.get(), &LogSession::logOpened, this, [this] {
+        if (m_cover && m_session->boatInfo().isOpen() && !m_session->boatInfo().isEmpty())
+            m_cover->setVesselName(m_session->boatInfo().text(QStringLiteral("VesName")));
+    });
+
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("StatusPanel1"));
+    statusBar()->addWidget(m_status, 1);
+    buildPages();
+    buildMenus();
+    buildToolBar();
+    resize(1024, 720);
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::makeAction(const QString& name, const QString& text, const QString& hint,
+                                const QKeySequence& shortcut, std::function<void()> run)
+{
+    auto* a = new QAction(text, this);
+    a->setObjectName(name);
+    if (!hint.isEmpty()) {
+        a->setToolTip(hint);
+        a->setStatusTip(hint);
+    }
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    m_actions.insert(name, a);
+    return a;
+}
+
+QAction* MainWindow::action(const QString& name) const
+{
+    return m_actions.value(name);
+}
+
+QString MainWindow::statusText() const
+{
+    return m_status->text();
+}
+
+void MainWindow::setStatusText(const QString& text)
+{
+    m_status->setText(text);
+}
+
+void MainWindow::buildPages()
+{
+    m_stack = new QStackedWidget;
+    setCentralWidget(m_stack);
+    m_cover = new CoverPage;
+    for (const PageInfo& info : pageTable()) {
+        QWidget* page = nullptr;
+        if (info.page == Page::Helmbk) {
+            page = m_cover;
+        } else {
+            page = new PlaceholderPage(QString::fromLatin1(info.name),
+                                       QString::fromLatin1(info.caption));
+        }
+        m_stack->addWidget(page);
+        m_pages.insert(info.page, page);
+    }
+    // The pages reached from other pages, until those pages come with their own buttons.
+    struct Lead
+    {
+        Page from;
+        const char* text;
+        Page to;
+    };
+    const Lead leads[] = {
+        {Page::TripTab, "Watchman", Page::WatchMan},
+        {Page::TripTab, "Trip Planner", Page::TripPlan},
+        {Page::TripTab, "Waypoint Log", Page::Waypoints},
+        {Page::TripTab, "Battery Log", Page::Battery},
+        {Page::MaintTab, "Sched. Maint. Log", Page::SchedMaint},
+        {Page::InvTab, "Chart Log", Page::Charts},
+        {Page::InvTab, "Video Log", Page::Videos},
+        {Page::InvTab, "Audio Log", Page::Audios},
+        {Page::InvTab, "Book Log", Page::Books},
+        {Page::InvTab, "Galley Log", Page::Galley},
+        {Page::ContactTab, "Guest Log", Page::Guests},
+        {Page::ContactTab, "Crew Log", Page::Crew},
+        {Page::ContactTab, "Supplier Log", Page::Suppliers},
+        {Page::ContactTab, "Services Log", Page::Services},
+    };
+    for (const Lead& lead : leads) {
+        auto* from = static_cast<PlaceholderPage*>(m_pages.value(lead.from));
+        QPushButton* button = from->addButton(QString::fromLatin1(lead.text));
+        const Page to = lead.to;
+        connect(button, &QPushButton::clicked, this, [this, to] { showPage(to); });
+    }
+    m_stack->setCurrentWidget(m_cover);
+}
+
+void MainWindow::buildMenus()
+{
+    auto later = [this] { m_s.messages.information(Later); };
+    auto page = [this](Page p) { return [this, p] { showPage(p); }; };
+    QMenuBar* bar = menuBar();
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    file->addAction(makeAction(QStringLiteral("New1"), QStringLiteral("New Log.."), {},
+                               QKeySequence(Qt::CTRL | Qt::Key_N),
+                               [this] { m_session->New1Click(); }));
+    file->addAction(makeAction(QStringLiteral("Load1"), QStringLiteral("Open Log.."), {},
+                               QKeySequence(Qt::CTRL | Qt::Key_O),
+                               [this] { m_session->Load1Click(); }));
+    file->addAction(makeAction(QStringLiteral("SaveAs1"), QStringLiteral("Backup Log.."), {},
+                               QKeySequence(Qt::CTRL | Qt::Key_B),
+                               [this] { m_session->backupCommand(); }));
+    file->addSeparator();
+    file->addAction(makeAction(QStringLiteral("Quit1"), QStringLiteral("Quit"), {},
+                               QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Quit1Click(); }));
+
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    auto toFocus = [](const char* slot) {
+        return [slot] {
+            if (QWidget* w = QApplication::focusWidget())
+                QMetaObject::invokeMethod(w, slot);
+        };
+    };
+    edit->addAction(makeAction(QStringLiteral("Cut1"), QStringLiteral("Cu&t"), {},
+                               QKeySequence::Cut, toFocus("cut")));
+    edit->addAction(makeAction(QStringLiteral("Copy1"), QStringLiteral("&Copy"), {},
+                               QKeySequence::Copy, toFocus("copy")));
+    edit->addAction(makeAction(QStringLiteral("Paste1"), QStringLiteral("&Paste"), {},
+                               QKeySequence::Paste, toFocus("paste")));
+    edit->addAction(makeAction(QStringLiteral("SelectAll1"), QStringLiteral("Select &All"), {},
+                               QKeySequence::SelectAll, toFocus("selectAll")));
+
+    QMenu* reports = bar->addMenu(QStringLiteral("&Reports"));
+    reports->addAction(makeAction(QStringLiteral("SelectReport1"),
+                                  QStringLiteral("Select Report.."), {},
+                                  QKeySequence(Qt::CTRL | Qt::Key_R), later));
+    reports->addAction(makeAction(QStringLiteral("Worksheets1"), QStringLiteral("Worksheets.."), {},
+                                  QKeySequence(Qt::CTRL | Qt::Key_S), later));
+    reports->addAction(makeAction(QStringLiteral("ExportLogs1"), QStringLiteral("Export Logs.."),
+                                  {}, {}, page(Page::ExportLog)));
+
+    QMenu* logs = bar->addMenu(QStringLiteral("&Logs"));
+    const std::pair<const char*, Page> logItems[] = {
+        {"Trip", Page::TripTab},         {"Fuel", Page::FuelTab},
+        {"Maintenance", Page::MaintTab}, {"Projects", Page::ProjTab},
+        {"Inventory", Page::InvTab},     {"Contacts", Page::ContactTab},
+        {"Reminders", Page::Reminders},  {"Shopping List", Page::ShopList},
+        {"Expense", Page::Expense},
+    };
+    for (const auto& [text, p] : logItems) {
+        logs->addAction(makeAction(QStringLiteral("Logs") + QString::fromLatin1(text).remove(u' '),
+                                   QString::fromLatin1(text), {}, {}, page(p)));
+    }
+
+    QMenu* wizards = bar->addMenu(QStringLiteral("&Wizards"));
+    wizards->addAction(makeAction(
+        QStringLiteral("CreateNewLog1"), QStringLiteral("New Log Wizard.."), {},
+        QKeySequence(Qt::CTRL | Qt::Key_W), [this] { m_session->CreateNewLog1Click(); }));
+    wizards->addAction(makeAction(QStringLiteral("BackupWizard1"),
+                                  QStringLiteral("Backup Log Wizard.."), {}, {},
+                                  [this] { m_session->backupCommand(); }));
+    wizards->addAction(makeAction(QStringLiteral("Import1"),
+                                  QStringLiteral("Import Keelnote Data.."), {}, {},
+                                  [this] { importData(); }));
+    wizards->addAction(
+        makeAction(QStringLiteral("Search1"), QStringLiteral("Search.."), {}, {}, later));
+
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    options->addAction(makeAction(QStringLiteral("Preferences1"), QStringLiteral("Preferences.."),
+                                  {}, {}, page(Page::Setup)));
+    options->addAction(
+        makeAction(QStringLiteral("Setup1"), QStringLiteral("Setup.."), {}, {}, page(Page::Setup)));
+    options->addSeparator();
+    options->addAction(
+        makeAction(QStringLiteral("GPSPort1"), QStringLiteral("GPS Port Setup"), {}, {}, later));
+    options->addAction(
+        makeAction(QStringLiteral("CommData1"), QStringLiteral("Comm Data"), {}, {}, later));
+    options->addSeparator();
+    options->addAction(makeAction(QStringLiteral("SavePrefs1"), QStringLiteral("Save Preferences"),
+                                  {}, {}, later));
+    options->addAction(makeAction(QStringLiteral("RestorePrefs1"),
+                                  QStringLiteral("Restore Preferences"), {}, {}, later));
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->addAction(makeAction(QStringLiteral("HelmbookHelp1"), QStringLiteral("Helmbook Help"), {},
+                               QKeySequence(Qt::Key_F1),
+                               [this] { showHelp(QStringLiteral("contents")); }));
+    help->addSeparator();
+    help->addAction(makeAction(QStringLiteral("CheckUpdates1"),
+                               QStringLiteral("Check For Updates.."), {}, {},
+                               [this] { checkForUpdates(); }));
+    QAction* on = makeAction(QStringLiteral("AutoCheckOn1"), QStringLiteral("Turn On Auto Check"),
+                             {}, {}, [this] { setAutoCheck(true); });
+    QAction* off =
+        makeAction(QStringLiteral("AutoCheckOff1"), QStringLiteral("Turn Off Auto Check"), {}, {},
+                   [this] { setAutoCheck(false); });
+    on->setCheckable(true);
+    off->setCheckable(true);
+    help->addAction(on);
+    help->addAction(off);
+    help->addSeparator();
+    QAction* reminders = makeAction(QStringLiteral("RemindersSU1"),
+                                    QStringLiteral("Reminders at Startup.."), {}, {}, later);
+    reminders->setCheckable(true);
+    help->addAction(reminders);
+    help->addSeparator();
+    help->addAction(makeAction(QStringLiteral("About1"), QStringLiteral("About.."), {}, {},
+                               [this] { about(); }));
+
+    // Ctrl+F and Ctrl+H open their menus.
+    auto* fileKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
+    connect(fileKey, &QShortcut::activated, this, [this, file] {
+        file->popup(mapToGlobal(menuBar()->actionGeometry(file->menuAction()).bottomLeft()));
+    });
+    auto* helpKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_H), this);
+    connect(helpKey, &QShortcut::activated, this, [this, help] {
+        help->popup(mapToGlobal(menuBar()->actionGeometry(help->menuAction()).bottomLeft()));
+    });
+}
+
+void MainWindow::buildToolBar()
+{
+    m_toolBar = addToolBar(QStringLiteral("Tools"));
+    m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolBar->setMovable(false);
+    auto page = [this](Page p) { return [this, p] { showPage(p); }; };
+    struct Tool
+    {
+        const char* name;
+        const char* text;
+        const char* hint;
+        const char* icon;
+        QStyle::StandardPixmap fallback;
+        std::function<void()> run;
+    };
+    const std::vector<Tool> tools = {
+        {"NewLogBtn", "New", "New Log", "document-new", QStyle::SP_FileIcon,
+         [this] { m_session->New1Click(); }},
+        {"OpenLogBtn", "Open", "Open Log", "document-open", QStyle::SP_DialogOpenButton,
+         [this] { m_session->Load1Click(); }},
+        {"BackupBtn", "Backup", "Backup Logs", "document-save", QStyle::SP_DialogSaveButton,
+         [this] { m_session->backupCommand(); }},
+        {nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase, {}},
+        {"TripBtn", "Trips", "Trip Log", "go-next", QStyle::SP_ArrowRight, page(Page::TripTab)},
+        {"MaintBtn", "Maint.", "Maintenance Log", "preferences-system", QStyle::SP_BrowserReload,
+         page(Page::MaintTab)},
+        {"FuelBtn", "Fuel", "Fuel Log", "battery", QStyle::SP_DriveHDIcon, page(Page::FuelTab)},
+        {"InvBtn", "Inventory", "Inventory Log", "folder", QStyle::SP_DirIcon, page(Page::InvTab)},
+        {"ProjBtn", "Projects", "Project Log", "view-list-details",
+         QStyle::SP_FileDialogDetailedView, page(Page::ProjTab)},
+        {"PeopleBtn", "People", "People Log", "system-users", QStyle::SP_DirHomeIcon,
+         page(Page::ContactTab)},
+        {nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase, {}},
+        {"ShopBtn", "Shopping", "Shopping List", "view-list-text", QStyle::SP_FileDialogListView,
+         page(Page::ShopList)},
+        {"RemindBtn", "Reminders", "Reminders", "appointment-new", QStyle::SP_MessageBoxInformation,
+         page(Page::Reminders)},
+        {"ExpenseBtn", "Expenses", "Expense Log", "accessories-calculator",
+         QStyle::SP_FileDialogContentsView,
+         [this] {
+             showPage(Page::Expense);
+             setStatusText(QString::fromLatin1(pageInfo(Page::Expense).statusText));
+         }},
+        {nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase, {}},
+        {"HelpBtn", "Help", "Help!", "help-contents", QStyle::SP_DialogHelpButton,
+         [this] { showHelp(QStringLiteral("contents")); }},
+        {"UpdateBtn", "Updates", "Check For Updates", "system-software-update",
+         QStyle::SP_BrowserReload, [this] { checkForUpdates(); }},
+        {"HomeBtn", "Home", "Home", "go-home", QStyle::SP_DirHomeIcon,
+         [this] {
+             setStatusText(QStringLiteral("Helmbook"));
+             showPage(Page::Helmbk);
+         }},
+        {"SearchBtn", "Search", "Search", "edit-find", QStyle::SP_FileDialogContentsView,
+         [this] { m_s.messages.information(Later); }},
+        {"CancelSearchBtn",
+         "Cancel",
+         "Cancel Search",
+         "edit-clear",
+         QStyle::SP_DialogCancelButton,
+         {}},
+    };
+    for (const Tool& t : tools) {
+        if (!t.name) {
+            m_toolBar->addSeparator();
+            continue;
+        }
+        QAction* a = makeAction(
+            QString::fromLatin1(t.name), QString::fromLatin1(t.text), QString::fromLatin1(t.hint),
+            {}, t.run ? t.run : [] {});
+        a->setIcon(themed(t.icon, t.fallback));
+        m_toolBar->addAction(a);
+    }
+    // Offered by pages with a search; none of the pages built so far has one.
+    action(QStringLiteral("SearchBtn"))->setVisible(false);
+    action(QStringLiteral("CancelSearchBtn"))->setVisible(false);
+}
+
+void MainWindow::showPage(Page page)
+{
+    if (m_ending)
+        return;
+    // Every page shown works on the open log; after the window was re-activated it is opened
+    // again first.
+    if (m_started && !m_session->isLogOpen() && !m_session->endRequested())
+        m_session->OpenDataBase();
+    if (m_ending)
+        return;
+    m_current = page;
+    m_stack->setCurrentWidget(m_pages.value(page));
+    const PageInfo& info = pageInfo(page);
+    if (page != Page::Helmbk && page != Page::Expense && *info.statusText)
+        setStatusText(QString::fromLatin1(info.statusText));
+    if (page == Page::Helmbk)
+        coverPageShown();
+    Q_EMIT pageShown(page);
+}
+
+bool MainWindow::start()
+{
+    m_started = true;
+    m_current = Page::Helmbk;
+    m_stack->setCurrentWidget(m_cover);
+    coverPageShown();
+    return !m_session->endRequested();
+}
+
+void MainWindow::coverPageShown()
+{
+    // The locale formats are taken afresh each time (the user may have changed them).
+    *m_formats = Formats();
+    if (!m_session->isLogOpen() && !m_session->endRequested())
+        m_session->OpenDataBase();
+    if (m_session->endRequested())
+        return;
+    const QString flag = m_settings.IniRead(QStringLiteral("FormInfo"),
+                                            QStringLiteral("RemindFlag"), QStringLiteral("True"));
+    const bool remind = flag.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
+                        flag == QLatin1String("-1");
+    if (remind && startupAlertCheck)
+        startupAlertCheck();
+}
+
+void MainWindow::mainWindowShown()
+{
+    const QString splash =
+        m_settings.IniRead(QStringLiteral("Paths"), QStringLiteral("SplashPath"), {});
+    if (!splash.isEmpty())
+        m_cover->setPicture(splash); // a picture that cannot be loaded leaves the built-in one
+    const bool autoCheck = m_settings.IniRead(QStringLiteral("Flags"), QStringLiteral("AppCheck"),
+                                              QStringLiteral("N")) == QLatin1String("Y");
+    action(QStringLiteral("AutoCheckOn1"))->setChecked(autoCheck);
+    action(QStringLiteral("AutoCheckOff1"))->setChecked(!autoCheck);
+    if (autoCheck)
+        checkForUpdates();
+    action(QStringLiteral("RemindersSU1"))
+        ->setChecked(m_settings.IniRead(QStringLiteral("Flags"), QStringLiteral("RemindSU"),
+                                        QStringLiteral("N")) == QLatin1String("Y"));
+    m_runCount =
+        m_settings
+            .IniRead(QStringLiteral("Backup"), QStringLiteral("runCount"), QStringLiteral("0"))
+            .toInt();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        mainWindowShown();
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Back from a dialog or another program: the next page shown opens the log again.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_shownOnce)
+        m_session->clearLogOpen();
+}
+
+void MainWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void MainWindow::showHelp(const QString& topic)
+{
+    Q_UNUSED(topic);
+    m_s.messages.information(Later);
+}
+
+void MainWindow::importData()
+{
+    const QString program =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ImportData"));
+    if (!QFileInfo(program).isExecutable()) {
+        m_s.messages.error(
+            QStringLiteral("The import program \"ImportData\" is not installed in %1.")
+                .arg(QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+        return;
+    }
+    if (!m_s.shell.startProgram(program, {}))
+        m_s.messages.error(
+            QStringLiteral("The import program \"%1\" could not be started.").arg(program));
+}
+
+void MainWindow::checkForUpdates()
+{
+    m_s.messages.information(QStringLiteral(
+        "Helmbook updates come with your system's package manager: update your system the usual "
+        "way (for example with \"Software Updates\" or \"apt upgrade\") to get the newest "
+        "Helmbook."));
+}
+
+void MainWindow::setAutoCheck(bool on)
+{
+    m_settings.IniWrite(QStringLiteral("Flags"), QStringLiteral("AppCheck"),
+                        on ? QStringLiteral("Y") : QStringLiteral("N"));
+    m_settings.IniWrite(QStringLiteral("AppDate"), QStringLiteral("Date"),
+                        m_formats->shortDate(m_s.clock.today()));
+    action(QStringLiteral("AutoCheckOn1"))->setChecked(on);
+    action(QStringLiteral("AutoCheckOff1"))->setChecked(!on);
+}
+
+void MainWindow::about()
+{
+    m_s.messages.show(Messages::Kind::Information,
+                      QStringLiteral("Helmbook %1\r\nThe logbook of your vessel.")
+                          .arg(QCoreApplication::applicationVersion()),
+                      Messages::Buttons::Ok, QStringLiteral("About Helmbook"));
+}
+
+void MainWindow::Quit1Click()
+{
+    close();
+}
+
+void MainWindow::endProgram()
+{
+    // The log could not be opened or updated: end without the quit steps of a normal quit.
+    m_ending = true;
+    if (isVisible())
+        close();
+    else if (quitOnClose && m_started)
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_quitDone) {
+        m_quitDone = true;
+        if (!m_ending)
+            m_runCount = m_session->countQuitForBackup(m_runCount);
+        m_settings.IniWrite(QStringLiteral("DistanceRun"), QStringLiteral("DoDistRun"),
+                            QStringLiteral("False"));
+        m_settings.IniWrite(QStringLiteral("AutoLogON"), QStringLiteral("turnBkOn"),
+                            QStringLiteral("False"));
+        m_settings.IniWrite(QStringLiteral("AutoLogON"), QStringLiteral("IsOn"),
+                            QStringLiteral("False"));
+        m_session->closeLog();
+    }
+    event->accept();
+    if (quitOnClose)
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+} // namespace hb

@@ -1,0 +1,276 @@
+#include "../logdb/ScriptedLogDialogs.h"
+#include "TestSupport.h"
+
+#include "app/MainWindow.h"
+#include "app/PlaceholderPage.h"
+#include "app/SingleInstance.h"
+#include "logdb/LogFiles.h"
+#include "logdb/LogSession.h"
+#include "settings/IniFile.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolBar>
+
+using namespace hb;
+using Answer = Messages::Answer;
+
+namespace {
+
+// A data folder with the shipped files, a settings file and the main window on them.
+struct Fixture
+{
+    QTemporaryDir dir;
+    QString data = dir.filePath(QStringLiteral("data"));
+    test::ScriptedMessages messages;
+    test::ScriptedFileDialogs files;
+    test::ScriptedLogDialogs dialogs;
+    test::FixedClock clock{QDateTime(QDate(2016, 12, 31), QTime(18, 0))};
+    test::RecordingShell shell;
+    std::unique_ptr<IniFile> settings;
+    std::unique_ptr<MainWindow> window;
+
+    explicit Fixture(const QByteArray& ini = {})
+    {
+        const QString error = installShippedData(data, QStringLiteral(HELMBOOK_SHARE_DIR));
+        if (!error.isEmpty())
+            qFatal("%s", qPrintable(error));
+        if (!ini.isEmpty()) {
+            QFile f(data + QStringLiteral("/Helmbk.ini"));
+            f.open(QIODevice::WriteOnly);
+            f.write(ini);
+        }
+        settings = std::make_unique<IniFile>(data + QStringLiteral("/Helmbk.ini"));
+        window = std::make_unique<MainWindow>(
+            MainWindow::Services{messages, files, dialogs, clock, shell}, *settings, data);
+        window->quitOnClose = false;
+    }
+    QString ini(const char* section, const char* key) { return settings->peek(section, key); }
+    void trigger(const char* name)
+    {
+        QAction* a = window->action(QString::fromLatin1(name));
+        QVERIFY2(a, name);
+        a->trigger();
+    }
+};
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartWritesItsSettings()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        f.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+        QCOMPARE(f.window->windowTitle(), QString("Helmbook - Example"));
+        QCOMPARE(f.window->currentPage(), Page::Helmbk);
+        QCOMPARE(f.ini("Paths", "DBPath"), f.data + "/Example.mdb");
+        QCOMPARE(f.ini("Paths", "backupPath"), f.data + "/");
+        QCOMPARE(f.ini("Flags", "AppCheck"), QString("N"));
+        QCOMPARE(f.ini("Flags", "RemindSU"), QString("N"));
+        QCOMPARE(f.ini("Backup", "runCount"), QString("0"));
+        QCOMPARE(f.ini("FormInfo", "RemindFlag"), QString("True"));
+        QVERIFY(f.settings->contains("Paths", "SplashPath"));
+        QVERIFY(f.window->action("AutoCheckOff1")->isChecked());
+        QVERIFY(!f.window->action("AutoCheckOn1")->isChecked());
+        QVERIFY(!f.window->action("SearchBtn")->isVisible());
+        QVERIFY(f.messages.shown().empty());
+    }
+
+    void reminderCheckFollowsTheFlag_data()
+    {
+        QTest::addColumn<QByteArray>("flag");
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("0") << QByteArray("0") << false;
+        QTest::newRow("-1") << QByteArray("-1") << true;
+        QTest::newRow("True") << QByteArray("True") << true;
+        QTest::newRow("False") << QByteArray("False") << false;
+    }
+    void reminderCheckFollowsTheFlag()
+    {
+        QFETCH(QByteArray, flag);
+        QFETCH(bool, runs);
+        Fixture f("[FormInfo]\nRemindFlag=" + flag + "\n");
+        int checks = 0;
+        f.window->startupAlertCheck = [&] { ++checks; };
+        QVERIFY(f.window->start());
+        QCOMPARE(checks, runs ? 1 : 0);
+    }
+
+    void everyPageIsReachable()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        f.window->show();
+        const std::pair<const char*, Page> routes[] = {
+            {"TripBtn", Page::TripTab},
+            {"MaintBtn", Page::MaintTab},
+            {"FuelBtn", Page::FuelTab},
+            {"InvBtn", Page::InvTab},
+            {"ProjBtn", Page::ProjTab},
+            {"PeopleBtn", Page::ContactTab},
+            {"ShopBtn", Page::ShopList},
+            {"RemindBtn", Page::Reminders},
+            {"ExpenseBtn", Page::Expense},
+            {"LogsTrip", Page::TripTab},
+            {"LogsFuel", Page::FuelTab},
+            {"LogsMaintenance", Page::MaintTab},
+            {"LogsProjects", Page::ProjTab},
+            {"LogsInventory", Page::InvTab},
+            {"LogsContacts", Page::ContactTab},
+            {"LogsReminders", Page::Reminders},
+            {"LogsShoppingList", Page::ShopList},
+            {"LogsExpense", Page::Expense},
+            {"ExportLogs1", Page::ExportLog},
+            {"Preferences1", Page::Setup},
+            {"Setup1", Page::Setup},
+            {"HomeBtn", Page::Helmbk},
+        };
+        QSet<Page> reached;
+        for (const auto& [name, page] : routes) {
+            f.trigger(name);
+            QCOMPARE(f.window->currentPage(), page);
+            reached << page;
+        }
+        QCOMPARE(f.window->statusText(), QString("Helmbook"));
+        // The pages reached from other pages' buttons.
+        for (const Page from : {Page::TripTab, Page::MaintTab, Page::InvTab, Page::ContactTab}) {
+            for (QPushButton* b : f.window->pageWidget(from)->findChildren<QPushButton*>()) {
+                f.window->showPage(from);
+                b->click();
+                reached << f.window->currentPage();
+            }
+        }
+        for (const PageInfo& info : pageTable())
+            QVERIFY2(reached.contains(info.page), info.name);
+        // A page not built yet says so plainly.
+        f.window->showPage(Page::FuelTab);
+        auto* fuel = f.window->pageWidget(Page::FuelTab);
+        QCOMPARE(fuel->findChild<QLabel*>("PageCaption")->text(), QString("Fuel Log"));
+        QVERIFY(fuel->findChild<QLabel*>("LaterLine")->text().contains("later version"));
+        QCOMPARE(f.window->statusText(),
+                 QString("The fuel log keeps track of fuel usage and calculates fuel economy."));
+    }
+
+    void reactivationReopensTheLog()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        f.window->show();
+        LogSession& session = f.window->session();
+        QSignalSpy opened(&session, &LogSession::logOpened);
+        session.clearLogOpen(); // as when a dialog has closed
+        f.window->showPage(Page::TripTab);
+        QVERIFY(session.isLogOpen());
+        QCOMPARE(opened.count(), 1);
+        QCOMPARE(session.boatInfo().text("VesName"), QString("Example"));
+        f.window->showPage(Page::FuelTab); // open: not read again
+        QCOMPARE(opened.count(), 1);
+    }
+
+    void ninthQuitOffersABackup()
+    {
+        Fixture f("[Backup]\nrunCount=8\n[AutoLogON]\nTurnBkOn=True\nIsOn=True\n");
+        QVERIFY(f.window->start());
+        f.window->show();
+        f.messages.expect(Answer::Yes); // back up now
+        f.trigger("Quit1");
+        QVERIFY(f.messages.allAnswered());
+        QVERIFY(f.messages.texts().front().startsWith("Would you like to backup your log"));
+        QCOMPARE(f.ini("Backup", "runCount"), QString("0"));
+        QVERIFY(QFile::exists(f.data + "/ExampleBU12312016.mdb"));
+        QCOMPARE(f.ini("AutoLogON", "TurnBkOn"), QString("False"));
+        QCOMPARE(f.ini("AutoLogON", "IsOn"), QString("False"));
+        QCOMPARE(f.ini("DistanceRun", "DoDistRun"), QString("False"));
+        QCOMPARE(f.settings->keys("AutoLogON"), QStringList({"TurnBkOn", "IsOn"}));
+        QVERIFY(!f.window->session().isLogOpen());
+    }
+
+    void endingWhileStartingShowsNothing()
+    {
+        Fixture f;
+        QFile::remove(f.data + "/ProgStruct.mdb");
+        f.messages.expect(Answer::Ok); // the structure database is gone
+        QVERIFY(!f.window->start());
+        QVERIFY(f.window->session().endRequested());
+        QVERIFY(!f.window->isVisible());
+    }
+
+    void commandsOfTheHelpMenu()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        f.window->show();
+        f.trigger("AutoCheckOn1");
+        QCOMPARE(f.ini("Flags", "AppCheck"), QString("Y"));
+        QCOMPARE(f.ini("AppDate", "Date"), QString("12/31/2016"));
+        QVERIFY(f.window->action("AutoCheckOn1")->isChecked());
+        QVERIFY(!f.window->action("AutoCheckOff1")->isChecked());
+        f.trigger("AutoCheckOff1");
+        QCOMPARE(f.ini("Flags", "AppCheck"), QString("N"));
+        f.messages.expect(Answer::Ok);
+        f.trigger("CheckUpdates1");
+        QVERIFY(f.messages.texts().last().contains("package manager"));
+        f.messages.expect(Answer::Ok);
+        f.trigger("About1");
+        QVERIFY(f.messages.texts().last().startsWith("Helmbook"));
+        // The import program is not installed beside the test.
+        f.messages.expect(Answer::Ok);
+        f.trigger("Import1");
+        QVERIFY(f.messages.texts().last().contains("ImportData"));
+        QVERIFY(f.shell.started.isEmpty());
+    }
+
+    void oneInstancePerProgram()
+    {
+        // In one process: the second claim of the same program tells the first.
+        SingleInstance first(QStringLiteral("/opt/a/bin/helmbook"));
+        QVERIFY(first.claim());
+        QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+        SingleInstance second(QStringLiteral("/opt/a/bin/helmbook"));
+        QVERIFY(!second.claim());
+        QVERIFY(raised.wait(2000));
+        // Another installed copy runs side by side.
+        SingleInstance other(QStringLiteral("/opt/b/bin/helmbook"));
+        QVERIFY(other.claim());
+    }
+
+    void secondStartEndsAtOnce()
+    {
+        // Two real processes of the program on a temporary home.
+        QTemporaryDir home;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", home.path());
+        env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
+        env.insert("XDG_RUNTIME_DIR", test::home().path() + "/.runtime");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess first;
+        first.setProcessEnvironment(env);
+        first.start(QStringLiteral(HELMBOOK_PROGRAM), {});
+        QVERIFY(first.waitForStarted());
+        // Wait until the first one has made its data folder and opened the example log.
+        const QString ini = home.path() + "/Documents/Kelvane Software/helmbook/Helmbk.ini";
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ini), 20000);
+        QTest::qWait(500);
+        QProcess second;
+        second.setProcessEnvironment(env);
+        second.start(QStringLiteral(HELMBOOK_PROGRAM), {});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.terminate();
+        if (!first.waitForFinished(5000))
+            first.kill();
+    }
+};
+
+HB_TEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
