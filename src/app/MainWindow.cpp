@@ -2,6 +2,7 @@
 
 #include "app/CoverPage.h"
 #include "app/PlaceholderPage.h"
+#include "app/SetupPage.h"
 #include "common/Clock.h"
 #include "common/Formats.h"
 #include "common/Messages.h"
@@ -111,6 +112,8 @@ void MainWindow::buildPages()
         QWidget* page = nullptr;
         if (info.page == Page::Helmbk) {
             page = m_cover;
+        } else if (info.page == Page::Setup) {
+            page = m_setup = new SetupPage;
         } else {
             page = new PlaceholderPage(QString::fromLatin1(info.name),
                                        QString::fromLatin1(info.caption));
@@ -224,9 +227,9 @@ void MainWindow::buildMenus()
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->addAction(makeAction(QStringLiteral("Preferences1"), QStringLiteral("Preferences.."),
-                                  {}, {}, page(Page::Setup)));
-    options->addAction(
-        makeAction(QStringLiteral("Setup1"), QStringLiteral("Setup.."), {}, {}, page(Page::Setup)));
+                                  {}, {}, [this] { showSetup(SubPage::LookupEdit); }));
+    options->addAction(makeAction(QStringLiteral("Setup1"), QStringLiteral("Setup.."), {}, {},
+                                  [this] { showSetup(SubPage::OwnerSetup); }));
     options->addSeparator();
     options->addAction(
         makeAction(QStringLiteral("GPSPort1"), QStringLiteral("GPS Port Setup"), {}, {}, later));
@@ -352,6 +355,13 @@ void MainWindow::buildToolBar()
     // Offered by pages with a search; none of the pages built so far has one.
     action(QStringLiteral("SearchBtn"))->setVisible(false);
     action(QStringLiteral("CancelSearchBtn"))->setVisible(false);
+}
+
+void MainWindow::showSetup(SubPage sub)
+{
+    showPage(Page::Setup);
+    if (m_current == Page::Setup)
+        m_setup->showSubPage(sub);
 }
 
 void MainWindow::showPage(Page page)

@@ -17,6 +17,7 @@ namespace hb {
 
 class Clock;
 class CoverPage;
+class SetupPage;
 class FileDialogs;
 class Formats;
 class IniFile;
@@ -52,6 +53,7 @@ public:
     bool start();
 
     void showPage(Page page);
+    void showSetup(SubPage sub);
     Page currentPage() const { return m_current; }
     QWidget* pageWidget(Page page) const { return m_pages.value(page); }
     // Actions by object name ("New1", "Quit1", "TripBtn", ...), for the window's own wiring
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<LogSession> m_session;
     QStackedWidget* m_stack = nullptr;
     CoverPage* m_cover = nullptr;
+    SetupPage* m_setup = nullptr;
     QHash<Page, QWidget*> m_pages;
     QHash<QString, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;

@@ -49,7 +49,7 @@ const std::vector<PageInfo>& pageTable();
 const PageInfo& pageInfo(Page page);
 
 // The sub-pages of the setup page.
-enum class SetupPage {
+enum class SubPage {
     OwnerSetup,
     VesselSetup,
     EngineSetup,
