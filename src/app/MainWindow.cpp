@@ -3,13 +3,21 @@
 #include "app/CoverPage.h"
 #include "app/PlaceholderPage.h"
 #include "app/SetupPage.h"
+#include "app/help/ContextHelp.h"
+#include "app/help/HelpWindow.h"
 #include "common/Clock.h"
 #include "common/Formats.h"
 #include "common/Messages.h"
 #include "common/Shell.h"
 #include "logdb/LogSession.h"
 #include "machinery/StartingHours.h"
+#include "settings/Autostart.h"
+#include "settings/DisplayPrefs.h"
 #include "settings/IniFile.h"
+#include "settings/PreferencesBackup.h"
+#include "settings/PreferencesPanel.h"
+#include "settings/RemindFlag.h"
+#include "settings/WindowState.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -67,10 +75,88 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
     buildPages();
     buildMenus();
     buildToolBar();
+    buildPreferences();
     resize(1024, 720);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The window state is kept when the window goes, as the user left it.
+    if (m_shownOnce)
+        saveWindowState(*m_prefs, SetupPageState{m_numberEngines, m_lookupTable});
+}
+
+void MainWindow::buildPreferences()
+{
+    m_prefs = new PreferencesPanel(m_s.messages, m_s.fileDialogs, m_settings);
+    m_setup->setPreferences(m_prefs);
+    connect(m_prefs, &PreferencesPanel::visibilityChanged, this, &MainWindow::applyVisibility);
+    connect(m_prefs, &PreferencesPanel::unitsChanged, this,
+            [this](bool metric) { m_metric = metric; });
+    connect(m_prefs, &PreferencesPanel::splashPictureChanged, this,
+            [this](const QString& path) { m_cover->setPicture(path); });
+    m_metric = m_prefs->metric();
+}
+
+void MainWindow::applyVisibility(const QString& key, bool visible)
+{
+    // The tool bar buttons of the display preferences, and every button on the pages that
+    // leads to the preference's page (named after its key).
+    static const QHash<QString, QString> toolButtons = {
+        {QLatin1String(DisplayKey::TripLogGroup), QStringLiteral("TripBtn")},
+        {QLatin1String(DisplayKey::InvLogGroup), QStringLiteral("InvBtn")},
+        {QLatin1String(DisplayKey::PeopleLogGroup), QStringLiteral("PeopleBtn")},
+        {QLatin1String(DisplayKey::MaintTab), QStringLiteral("MaintBtn")},
+        {QLatin1String(DisplayKey::FuelTab), QStringLiteral("FuelBtn")},
+        {QLatin1String(DisplayKey::ProjTab), QStringLiteral("ProjBtn")},
+        {QLatin1String(DisplayKey::ShopList), QStringLiteral("ShopBtn")},
+        {QLatin1String(DisplayKey::Reminders), QStringLiteral("RemindBtn")},
+        {QLatin1String(DisplayKey::Expense), QStringLiteral("ExpenseBtn")},
+    };
+    if (QAction* tool = action(toolButtons.value(key)))
+        tool->setVisible(visible);
+    for (QPushButton* button : m_stack->findChildren<QPushButton*>(key))
+        button->setVisible(visible);
+}
+
+void MainWindow::savePrefs()
+{
+    const PreferencesActions actions{
+        [](bool on) {
+            if (on)
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+            else
+                QApplication::restoreOverrideCursor();
+        },
+        [this] {
+            saveWindowState(*m_prefs, SetupPageState{m_numberEngines, m_lookupTable});
+        },
+        {},
+        {}};
+    if (const auto enable =
+            savePreferences(m_settings, m_s.messages, preferencesBackupPath(), actions))
+        action(QStringLiteral("RestorePrefs1"))->setEnabled(*enable);
+}
+
+void MainWindow::restorePrefs()
+{
+    const PreferencesActions actions{[](bool on) {
+                                         if (on)
+                                             QApplication::setOverrideCursor(Qt::WaitCursor);
+                                         else
+                                             QApplication::restoreOverrideCursor();
+                                     },
+                                     {},
+                                     [this] {
+                                         const SetupPageState pages = restoreWindowState(*m_prefs);
+                                         m_numberEngines = pages.numberEngines;
+                                         m_lookupTable = pages.lookupTable;
+                                     },
+                                     [this](const QString& path) { m_cover->setPicture(path); }};
+    action(QStringLiteral("RestorePrefs1"))
+        ->setEnabled(
+            restorePreferences(m_settings, m_s.messages, preferencesBackupPath(), actions));
+}
 
 QAction* MainWindow::makeAction(const QString& name, const QString& text, const QString& hint,
                                 const QKeySequence& shortcut, std::function<void()> run)
@@ -120,6 +206,8 @@ void MainWindow::buildPages()
         }
         m_stack->addWidget(page);
         m_pages.insert(info.page, page);
+        offerHelpTopic(page, QString::fromLatin1(info.helpTopic),
+                       [this](const QString& topic) { showHelp(topic); });
     }
     // The pages reached from other pages, until those pages come with their own buttons.
     struct Lead
@@ -144,9 +232,18 @@ void MainWindow::buildPages()
         {Page::ContactTab, "Supplier Log", Page::Suppliers},
         {Page::ContactTab, "Services Log", Page::Services},
     };
+    // The generator and watermaker logs are windows of their own, not built yet.
+    auto* trip = static_cast<PlaceholderPage*>(m_pages.value(Page::TripTab));
+    for (const auto& [key, text] : {std::pair{DisplayKey::GenLog, "Generator Log"},
+                                    std::pair{DisplayKey::WMLog, "Watermaker Log"}}) {
+        QPushButton* button = trip->addButton(QString::fromLatin1(text));
+        button->setObjectName(QString::fromLatin1(key));
+        connect(button, &QPushButton::clicked, this, [this] { m_s.messages.information(Later); });
+    }
     for (const Lead& lead : leads) {
         auto* from = static_cast<PlaceholderPage*>(m_pages.value(lead.from));
         QPushButton* button = from->addButton(QString::fromLatin1(lead.text));
+        button->setObjectName(QString::fromLatin1(pageInfo(lead.to).name));
         const Page to = lead.to;
         connect(button, &QPushButton::clicked, this, [this, to] { showPage(to); });
     }
@@ -237,9 +334,10 @@ void MainWindow::buildMenus()
         makeAction(QStringLiteral("CommData1"), QStringLiteral("Comm Data"), {}, {}, later));
     options->addSeparator();
     options->addAction(makeAction(QStringLiteral("SavePrefs1"), QStringLiteral("Save Preferences"),
-                                  {}, {}, later));
+                                  {}, {}, [this] { savePrefs(); }));
     options->addAction(makeAction(QStringLiteral("RestorePrefs1"),
-                                  QStringLiteral("Restore Preferences"), {}, {}, later));
+                                  QStringLiteral("Restore Preferences"), {}, {},
+                                  [this] { restorePrefs(); }));
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(makeAction(QStringLiteral("HelmbookHelp1"), QStringLiteral("Helmbook Help"), {},
@@ -259,8 +357,11 @@ void MainWindow::buildMenus()
     help->addAction(on);
     help->addAction(off);
     help->addSeparator();
-    QAction* reminders = makeAction(QStringLiteral("RemindersSU1"),
-                                    QStringLiteral("Reminders at Startup.."), {}, {}, later);
+    QAction* reminders = makeAction(
+        QStringLiteral("RemindersSU1"), QStringLiteral("Reminders at Startup.."), {}, {}, [this] {
+            action(QStringLiteral("RemindersSU1"))
+                ->setChecked(askRemindersAtStartup(m_s.messages, m_settings));
+        });
     reminders->setCheckable(true);
     help->addAction(reminders);
     help->addSeparator();
@@ -401,16 +502,19 @@ void MainWindow::coverPageShown()
         m_session->OpenDataBase();
     if (m_session->endRequested())
         return;
-    const QString flag = m_settings.IniRead(QStringLiteral("FormInfo"),
-                                            QStringLiteral("RemindFlag"), QStringLiteral("True"));
-    const bool remind = flag.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0 ||
-                        flag == QLatin1String("-1");
+    const bool remind = readRemindFlag(m_settings);
     if (remind && startupAlertCheck)
         startupAlertCheck();
 }
 
 void MainWindow::mainWindowShown()
 {
+    const SetupPageState pages = restoreWindowState(*m_prefs);
+    m_numberEngines = pages.numberEngines;
+    m_lookupTable = pages.lookupTable;
+    m_prefs->setStartupDone();
+    action(QStringLiteral("RestorePrefs1"))
+        ->setEnabled(preferencesBackupExists(preferencesBackupPath()));
     const QString splash =
         m_settings.IniRead(QStringLiteral("Paths"), QStringLiteral("SplashPath"), {});
     if (!splash.isEmpty())
@@ -421,9 +525,7 @@ void MainWindow::mainWindowShown()
     action(QStringLiteral("AutoCheckOff1"))->setChecked(!autoCheck);
     if (autoCheck)
         checkForUpdates();
-    action(QStringLiteral("RemindersSU1"))
-        ->setChecked(m_settings.IniRead(QStringLiteral("Flags"), QStringLiteral("RemindSU"),
-                                        QStringLiteral("N")) == QLatin1String("Y"));
+    action(QStringLiteral("RemindersSU1"))->setChecked(remindersAtStartup(m_settings));
     m_runCount =
         m_settings
             .IniRead(QStringLiteral("Backup"), QStringLiteral("runCount"), QStringLiteral("0"))
@@ -458,8 +560,12 @@ void MainWindow::bringToFront()
 
 void MainWindow::showHelp(const QString& topic)
 {
-    Q_UNUSED(topic);
-    m_s.messages.information(Later);
+    if (!m_help)
+        m_help = new HelpWindow(HelpWindow::defaultHelpFolder(), this);
+    if (topic.isEmpty() || topic == QLatin1String("contents"))
+        m_help->showContents();
+    else
+        m_help->showTopic(topic);
 }
 
 void MainWindow::importData()

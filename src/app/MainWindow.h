@@ -19,6 +19,8 @@ class Clock;
 class CoverPage;
 class SetupPage;
 class FileDialogs;
+class HelpWindow;
+class PreferencesPanel;
 class Formats;
 class IniFile;
 class LogDialogs;
@@ -60,6 +62,8 @@ public:
     // and for tests.
     QAction* action(const QString& name) const;
     QString statusText() const;
+    PreferencesPanel& preferences() { return *m_prefs; }
+    bool metric() const { return m_metric; }
 
     // Runs when the cover page is shown and the reminder check is on: the start-up alerts.
     std::function<void()> startupAlertCheck;
@@ -68,6 +72,8 @@ public:
 
     void Quit1Click();
     void bringToFront();
+    // Opens the help window at a topic ("logs", "logs#wizard"); "contents" for its contents.
+    void showHelp(const QString& topic);
 
 Q_SIGNALS:
     void pageShown(hb::Page page);
@@ -85,13 +91,16 @@ private:
                         const QKeySequence& shortcut, std::function<void()> run);
     void coverPageShown();
     void mainWindowShown();
-    void showHelp(const QString& topic);
     void importData();
     void checkForUpdates();
     void setAutoCheck(bool on);
     void about();
     void endProgram();
     void setStatusText(const QString& text);
+    void buildPreferences();
+    void applyVisibility(const QString& key, bool visible);
+    void savePrefs();
+    void restorePrefs();
 
     Services m_s;
     IniFile& m_settings;
@@ -104,6 +113,11 @@ private:
     QHash<Page, QWidget*> m_pages;
     QHash<QString, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
+    HelpWindow* m_help = nullptr;
+    PreferencesPanel* m_prefs = nullptr;
+    QString m_numberEngines; // kept for the vessel setup page
+    QString m_lookupTable;   // kept for the lookup editor
+    bool m_metric = false;   // the distance-units flag
     QLabel* m_status = nullptr;
     Page m_current = Page::Helmbk;
     int m_runCount = 0;

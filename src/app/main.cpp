@@ -67,6 +67,7 @@ int main(int argc, char** argv)
     hb::SystemClock clock;
     hb::DesktopShell shell;
     hb::MainWindow window({messages, files, dialogs, clock, shell}, settings, folder);
+    dialogs.helpRequested = [&window](int) { window.showHelp(QStringLiteral("logs#wizard")); };
     QObject::connect(&instance, &hb::SingleInstance::raiseRequested, &window,
                      &hb::MainWindow::bringToFront);
 

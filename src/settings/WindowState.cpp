@@ -68,7 +68,9 @@ SetupPageState restoreWindowState(QSettings& store, PreferencesPanel& panel)
 
     const QString units = store.value(Units).toString();
     panel.setMetric(units == Metric ? true : units == UsStandard ? false : panel.metric());
-    panel.setShowReminders(storedBool(store, ShowReminders, panel.showReminders()));
+    // Applying "Show Reminders" writes the settings file, so only a state saved before counts.
+    if (store.contains(ShowReminders))
+        panel.setShowReminders(storedBool(store, ShowReminders, panel.showReminders()));
 
     return {store.value(NumberEngines).toString(), store.value(LookupTable).toString()};
 }

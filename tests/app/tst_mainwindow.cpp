@@ -6,12 +6,18 @@
 #include "app/SingleInstance.h"
 #include "logdb/LogFiles.h"
 #include "logdb/LogSession.h"
+#include "settings/Autostart.h"
+#include "settings/DisplayPrefs.h"
 #include "settings/IniFile.h"
+#include "settings/PreferencesBackup.h"
+#include "settings/PreferencesPanel.h"
+#include "settings/WindowState.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -34,8 +40,10 @@ struct Fixture
     std::unique_ptr<IniFile> settings;
     std::unique_ptr<MainWindow> window;
 
-    explicit Fixture(const QByteArray& ini = {})
+    explicit Fixture(const QByteArray& ini = {}, bool keepWindowState = false)
     {
+        if (!keepWindowState)
+            windowStateStore()->clear();
         const QString error = installShippedData(data, QStringLiteral(HELMBOOK_SHARE_DIR));
         if (!error.isEmpty())
             qFatal("%s", qPrintable(error));
@@ -144,6 +152,8 @@ private Q_SLOTS:
         // The pages reached from other pages' buttons.
         for (const Page from : {Page::TripTab, Page::MaintTab, Page::InvTab, Page::ContactTab}) {
             for (QPushButton* b : f.window->pageWidget(from)->findChildren<QPushButton*>()) {
+                if (b->objectName() == "GenLog" || b->objectName() == "WMLog")
+                    continue; // windows of their own, not pages
                 f.window->showPage(from);
                 b->click();
                 reached << f.window->currentPage();
@@ -227,6 +237,84 @@ private Q_SLOTS:
         f.trigger("Import1");
         QVERIFY(f.messages.texts().last().contains("ImportData"));
         QVERIFY(f.shell.started.isEmpty());
+    }
+
+    void displayPreferencesShowAndHideButtons()
+    {
+        {
+            Fixture f;
+            QVERIFY(f.window->start());
+            f.window->show();
+            PreferencesPanel& prefs = f.window->preferences();
+            prefs.setTicked(DisplayKey::Battery, false);
+            prefs.setTicked(DisplayKey::TripLogGroup, false);
+            QVERIFY(!f.window->action("TripBtn")->isVisible());
+            for (const QString& member : displayGroupMembers(DisplayKey::TripLogGroup)) {
+                QVERIFY(!prefs.isEnabled(member));
+                QCOMPARE(prefs.isTicked(member), member != DisplayKey::Battery);
+            }
+            auto* trip = f.window->pageWidget(Page::TripTab);
+            QVERIFY(trip->findChild<QPushButton*>("Battery")->isHidden());
+            QVERIFY(!trip->findChild<QPushButton*>("WatchMan")->isHidden());
+            prefs.setTicked(DisplayKey::FuelTab, false);
+            QVERIFY(!f.window->action("FuelBtn")->isVisible());
+            // A page hidden from the tool bar stays reachable from the "Logs" menu.
+            f.trigger("LogsFuel");
+            QCOMPARE(f.window->currentPage(), Page::FuelTab);
+        }
+        // The next start shows the window as it was left.
+        Fixture again({}, true);
+        QVERIFY(again.window->start());
+        again.window->show();
+        QVERIFY(!again.window->action("TripBtn")->isVisible());
+        QVERIFY(!again.window->action("FuelBtn")->isVisible());
+        QVERIFY(again.window->action("MaintBtn")->isVisible());
+        QVERIFY(!again.window->preferences().isTicked(DisplayKey::Battery));
+        QVERIFY(!again.window->preferences().isEnabled(DisplayKey::WatchMan));
+    }
+
+    void saveAndRestorePreferences()
+    {
+        Fixture f;
+        QFile::remove(preferencesBackupPath());
+        QVERIFY(f.window->start());
+        f.window->show();
+        QVERIFY(!f.window->action("RestorePrefs1")->isEnabled());
+        f.messages.expect(Answer::Ok, "Your preferences have been saved!");
+        f.trigger("SavePrefs1");
+        QVERIFY(f.window->action("RestorePrefs1")->isEnabled());
+        f.window->preferences().setTicked(DisplayKey::ShopList, false);
+        f.settings->IniWrite("Paths", "picDocPath", "/elsewhere");
+        f.messages.expect(Answer::Ok, "Your preferences have been restored!");
+        f.trigger("RestorePrefs1");
+        QVERIFY(f.window->action("ShopBtn")->isVisible());
+        QCOMPARE(f.ini("Paths", "picDocPath"), QString());
+        // The backup has gone since: the error, and the command is disabled.
+        QFile::remove(preferencesBackupPath());
+        f.messages.expect(Answer::Ok,
+                          "Error trying to restore preferences, the file may be currently in use!");
+        f.trigger("RestorePrefs1");
+        QVERIFY(!f.window->action("RestorePrefs1")->isEnabled());
+    }
+
+    void remindersAtStartupRegistersTheProgram()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        f.window->show();
+        f.messages.expect(Answer::Yes);
+        f.trigger("RemindersSU1");
+        QVERIFY(f.window->action("RemindersSU1")->isChecked());
+        QCOMPARE(f.ini("Flags", "RemindSU"), QString("Y"));
+        QFile entry(autostartEntryPath());
+        QVERIFY(entry.open(QIODevice::ReadOnly));
+        QVERIFY(entry.readAll().contains("HBReminders"));
+        entry.close();
+        f.messages.expect(Answer::No);
+        f.trigger("RemindersSU1");
+        QVERIFY(!f.window->action("RemindersSU1")->isChecked());
+        QCOMPARE(f.ini("Flags", "RemindSU"), QString("N"));
+        QVERIFY(!QFile::exists(autostartEntryPath()));
     }
 
     void oneInstancePerProgram()
