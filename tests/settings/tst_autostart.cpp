@@ -11,12 +11,6 @@ using Answer = Messages::Answer;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Also keeps the title each message was shown with.
 class TitledMessages : public test::ScriptedMessages
 {
@@ -100,7 +94,7 @@ private Q_SLOTS:
         QCOMPARE(messages.shown().front().kind, Messages::Kind::Information);
         QCOMPARE(messages.shown().front().buttons, Messages::Buttons::YesNo);
         QCOMPARE(messages.titles, QStringList{"Startup Reminders"});
-        QCOMPARE(QString::fromUtf8(readAll(entry)),
+        QCOMPARE(QString::fromUtf8(test::readFile(entry)),
                  QLatin1String("[Desktop Entry]\n"
                                "Type=Application\n"
                                "Name=HBReminders\n"

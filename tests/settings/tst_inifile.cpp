@@ -8,22 +8,6 @@
 
 using namespace hb;
 
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
-} // namespace
 
 class IniFileTest : public QObject
 {
@@ -38,7 +22,7 @@ private Q_SLOTS:
         const QString path = file("defaults.ini");
         IniFile ini(path);
         QCOMPARE(ini.IniRead("Paths", "DBPath", "/logs/Example.mdb"), QString("/logs/Example.mdb"));
-        QCOMPARE(readAll(path), QByteArray("[Paths]\nDBPath=/logs/Example.mdb\n"));
+        QCOMPARE(test::readFile(path), QByteArray("[Paths]\nDBPath=/logs/Example.mdb\n"));
         // Stored now: another default does not replace it.
         QCOMPARE(ini.IniRead("Paths", "DBPath", "other"), QString("/logs/Example.mdb"));
         // A second reader of the same file sees it.
@@ -52,20 +36,20 @@ private Q_SLOTS:
         ini.IniWrite("Flags", "TurnBkOn", "Y");
         ini.IniWrite("flags", "turnBkOn", "N");
         QCOMPARE(ini.IniRead("FLAGS", "TURNBKON", "?"), QString("N"));
-        QCOMPARE(readAll(path), QByteArray("[Flags]\nTurnBkOn=N\n"));
+        QCOMPARE(test::readFile(path), QByteArray("[Flags]\nTurnBkOn=N\n"));
     }
 
     void emptyValueCountsAsMissing()
     {
         const QString path = file("empty.ini");
-        writeAll(path, "; kept comment\r\n[DistanceRun]\r\nNextDate=\r\nTime =  14:00 "
+        test::writeFile(path, "; kept comment\r\n[DistanceRun]\r\nNextDate=\r\nTime =  14:00 "
                        "\r\n\r\n[Other]\r\nA=1\r\n");
         IniFile ini(path);
         QCOMPARE(ini.IniRead("DistanceRun", "Time", "x"), QString("14:00"));
         QCOMPARE(ini.IniRead("DistanceRun", "NextDate", " "), QString(" "));
         QCOMPARE(ini.IniRead("DistanceRun", "NextDate", " "), QString(" ")); // a blank reads empty
         ini.IniWrite("DistanceRun", "DoDistRun", "False");
-        QCOMPARE(readAll(path), QByteArray("; kept comment\n[DistanceRun]\nNextDate= \nTime=14:00\n"
+        QCOMPARE(test::readFile(path), QByteArray("; kept comment\n[DistanceRun]\nNextDate= \nTime=14:00\n"
                                            "DoDistRun=False\n\n[Other]\nA=1\n"));
     }
 
@@ -95,21 +79,21 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath("Helmbk.ini");
-        writeAll(path, content);
+        test::writeFile(path, content);
         IniFile ini(path);
         QCOMPARE(ini.peek("Paths", "DBPath"), QString());
         QVERIFY(ini.damaged());
         // Reading gives the default and writes it, but the damaged file survives beside it.
         QCOMPARE(ini.IniRead("Paths", "DBPath", "/b.mdb"), QString("/b.mdb"));
-        QCOMPARE(readAll(path + ".damaged"), content);
-        QCOMPARE(readAll(path), QByteArray("[Paths]\nDBPath=/b.mdb\n"));
+        QCOMPARE(test::readFile(path + ".damaged"), content);
+        QCOMPARE(test::readFile(path), QByteArray("[Paths]\nDBPath=/b.mdb\n"));
         QVERIFY(ini.lastError().isEmpty());
     }
 
     void legacyCodePageIsRead()
     {
         const QString path = file("latin1.ini");
-        writeAll(path, "[Vessel]\r\nName=Mar\xed"
+        test::writeFile(path, "[Vessel]\r\nName=Mar\xed"
                        "a\r\n");
         IniFile ini(path);
         QCOMPARE(ini.IniRead("Vessel", "Name", ""), QString::fromUtf8("Mar\xc3\xad"

@@ -20,19 +20,6 @@ using Answer = Messages::Answer;
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(data);
-}
-
 // A settings file in a folder of its own and the services a panel needs.
 struct Fixture
 {
@@ -81,15 +68,15 @@ private Q_SLOTS:
         QFETCH(QByteArray, fileAfter);
         Fixture fx;
         if (!file.isEmpty())
-            writeAll(fx.iniPath, file);
+            test::writeFile(fx.iniPath, file);
         QCOMPARE(readRemindFlag(fx.ini), expected);
-        QCOMPARE(readAll(fx.iniPath), fileAfter.isEmpty() ? file : fileAfter);
+        QCOMPARE(test::readFile(fx.iniPath), fileAfter.isEmpty() ? file : fileAfter);
     }
 
     void showRemindersWritesTheFlagAtOnce()
     {
         Fixture fx;
-        writeAll(fx.iniPath, "[FormInfo]\nRemindFlag=False\n");
+        test::writeFile(fx.iniPath, "[FormInfo]\nRemindFlag=False\n");
         PreferencesPanel panel(fx.messages, fx.files, fx.ini);
         auto* box = panel.findChild<QCheckBox*>(QStringLiteral("ShowReminders"));
         QVERIFY(box);
@@ -97,10 +84,10 @@ private Q_SLOTS:
         QSignalSpy spy(&panel, &PreferencesPanel::remindFlagChanged);
 
         box->click();
-        QCOMPARE(readAll(fx.iniPath), QByteArray("[FormInfo]\nRemindFlag=-1\n"));
+        QCOMPARE(test::readFile(fx.iniPath), QByteArray("[FormInfo]\nRemindFlag=-1\n"));
         QVERIFY(readRemindFlag(fx.ini));
         box->click();
-        QCOMPARE(readAll(fx.iniPath), QByteArray("[FormInfo]\nRemindFlag=0\n"));
+        QCOMPARE(test::readFile(fx.iniPath), QByteArray("[FormInfo]\nRemindFlag=0\n"));
         QVERIFY(!readRemindFlag(fx.ini));
         QCOMPARE(signalsOf(spy), (QList<QVariantList>{{true}, {false}}));
     }
@@ -210,7 +197,7 @@ private Q_SLOTS:
             image.fill(Qt::blue);
             QVERIFY(image.save(picture, "BMP")); // a bitmap under a .jpg name still loads
         } else {
-            writeAll(picture, content);
+            test::writeFile(picture, content);
         }
         if (chosen)
             fx.files.answer(picture);
@@ -335,7 +322,7 @@ private Q_SLOTS:
         // Copied as bytes: line ends and the comment stay as they are.
         const QByteArray saved = "; mine\r\n[Paths]\r\nDBPath=/logs/Sea Otter.mdb\r\n"
                                  "SplashPath=/pics/otter.jpg\r\n[Backup]\r\nrunCount=3\r\n";
-        writeAll(fx.iniPath, saved);
+        test::writeFile(fx.iniPath, saved);
 
         QStringList steps;
         PreferencesActions actions;
@@ -346,7 +333,7 @@ private Q_SLOTS:
 
         fx.messages.expect(Answer::Ok, "Your preferences have been saved!");
         QCOMPARE(savePreferences(fx.ini, fx.messages, backup, actions), std::optional<bool>(true));
-        QCOMPARE(readAll(backup), saved);
+        QCOMPARE(test::readFile(backup), saved);
         QCOMPARE(steps, (QStringList{"busy", "save state", "normal"}));
         QVERIFY(preferencesBackupExists(backup));
 
@@ -355,7 +342,7 @@ private Q_SLOTS:
         steps.clear();
         fx.messages.expect(Answer::Ok, "Your preferences have been restored!");
         QVERIFY(restorePreferences(fx.ini, fx.messages, backup, actions));
-        QCOMPARE(readAll(fx.iniPath), saved);
+        QCOMPARE(test::readFile(fx.iniPath), saved);
         QCOMPARE(fx.ini.IniRead("Backup", "runCount", "0"), QStringLiteral("3"));
         QCOMPARE(steps, (QStringList{"busy", "normal", "restore state", "splash /pics/otter.jpg"}));
         QVERIFY(fx.messages.allAnswered());
@@ -366,7 +353,7 @@ private Q_SLOTS:
     {
         Fixture fx;
         const QByteArray settings = "[Paths]\nDBPath=/logs/Sea Otter.mdb\n";
-        writeAll(fx.iniPath, settings);
+        test::writeFile(fx.iniPath, settings);
         int restored = 0;
         PreferencesActions actions;
         actions.restoreWindowState = [&] { ++restored; };
@@ -378,7 +365,7 @@ private Q_SLOTS:
                            "use!");
         QVERIFY(!restorePreferences(fx.ini, fx.messages, gone, actions));
         QCOMPARE(fx.messages.shown().back().kind, Messages::Kind::Error);
-        QCOMPARE(readAll(fx.iniPath), settings);
+        QCOMPARE(test::readFile(fx.iniPath), settings);
         QCOMPARE(restored, 0);
 
         // A backup that cannot be written.
@@ -389,7 +376,7 @@ private Q_SLOTS:
         QCOMPARE(
             savePreferences(fx.ini, fx.messages, blocked + QLatin1String("/HbINIBU.ini"), actions),
             std::optional<bool>(false));
-        QCOMPARE(readAll(fx.iniPath), settings);
+        QCOMPARE(test::readFile(fx.iniPath), settings);
         QVERIFY(fx.messages.allAnswered());
     }
 };

@@ -79,6 +79,19 @@ QString TempHome::documents() const
     return m_dir.path() + QLatin1String("/Documents");
 }
 
+QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    QVERIFY2(f.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    f.write(data);
+}
+
 TempHome& home()
 {
     static TempHome h;

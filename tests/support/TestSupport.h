@@ -102,6 +102,10 @@ private:
 };
 
 TempHome& home();
+
+// A whole file's bytes (empty when it cannot be read), and writing them.
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& data);
 // Runs the test object with the fixed test locale and the temporary home.
 int runTests(QObject& tests, int argc, char** argv);
 
