@@ -93,9 +93,8 @@ LogFileCheck checkLogFile(const QString& path)
         if (!q.exec(QStringLiteral("PRAGMA application_id")) || !q.next())
             return notALog(LogConnection::engineText(q.lastError()));
         const bool marked = q.value(0).toInt() == LogApplicationId;
-        if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next() ||
-            q.value(0).toString() != QLatin1String("ok"))
-            return notALog(QStringLiteral("the file is damaged"));
+        // No integrity scan here: it reads the whole file, which would make every open of a
+        // large log slow. Damage inside a log surfaces as an error when its rows are read.
         const bool hasVessel =
             log.columnType(QStringLiteral("BoatInfo"), QStringLiteral("Prog_Version")).has_value();
         if (!marked && !hasVessel)
