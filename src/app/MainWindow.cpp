@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -61,10 +62,20 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
     m_session->writeStartingHours = writeStartingHours;
     connect(m_session.get(), &LogSession::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_session.get(), &LogSession::statusMessage, this, &MainWindow::setStatusText);
-    connect(m_session.get(), &LogSession::coverPageRequested, this,
-            [this] { showPage(Page::Helmbk); });
+    // After a failed open the cover page is shown with the log closed; the next page asked
+    // for opens it again.
+    connect(m_session.get(), &LogSession::coverPageRequested, this, [this] {
+        m_current = Page::Helmbk;
+        m_stack->setCurrentWidget(m_cover);
+        Q_EMIT pageShown(Page::Helmbk);
+    });
     connect(m_session.get(), &LogSession::endProgram, this, &MainWindow::endProgram);
     connect(m_session.get(), &LogSession::logOpened, this, [this] {
+        // The watch page needs a trip to write into.
+        if (auto* watch =
+                m_pages.value(Page::TripTab)
+                    ->findChild<QPushButton*>(QString::fromLatin1(pageInfo(Page::WatchMan).name)))
+            watch->setEnabled(m_session->tripLogHasRows());
         if (m_cover && m_session->boatInfo().isOpen() && !m_session->boatInfo().isEmpty())
             m_cover->setVesselName(m_session->boatInfo().text(QStringLiteral("VesName")));
     });
@@ -153,9 +164,15 @@ void MainWindow::restorePrefs()
                                          m_lookupTable = pages.lookupTable;
                                      },
                                      [this](const QString& path) { m_cover->setPicture(path); }};
-    action(QStringLiteral("RestorePrefs1"))
-        ->setEnabled(
-            restorePreferences(m_settings, m_s.messages, preferencesBackupPath(), actions));
+    const bool enable =
+        restorePreferences(m_settings, m_s.messages, preferencesBackupPath(), actions);
+    // The restored file may say otherwise about the automatic check and the reminders.
+    const bool autoCheck =
+        m_settings.peek(QStringLiteral("Flags"), QStringLiteral("AppCheck")) == QLatin1String("Y");
+    action(QStringLiteral("AutoCheckOn1"))->setChecked(autoCheck);
+    action(QStringLiteral("AutoCheckOff1"))->setChecked(!autoCheck);
+    action(QStringLiteral("RemindersSU1"))->setChecked(remindersAtStartup(m_settings));
+    action(QStringLiteral("RestorePrefs1"))->setEnabled(enable);
 }
 
 QAction* MainWindow::makeAction(const QString& name, const QString& text, const QString& hint,
@@ -163,10 +180,8 @@ QAction* MainWindow::makeAction(const QString& name, const QString& text, const 
 {
     auto* a = new QAction(text, this);
     a->setObjectName(name);
-    if (!hint.isEmpty()) {
-        a->setToolTip(hint);
-        a->setStatusTip(hint);
-    }
+    if (!hint.isEmpty())
+        a->setToolTip(hint); // not a status tip: the status bar keeps the page's text
     if (!shortcut.isEmpty())
         a->setShortcut(shortcut);
     connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
@@ -265,16 +280,23 @@ void MainWindow::buildMenus()
                                QKeySequence(Qt::CTRL | Qt::Key_O),
                                [this] { m_session->Load1Click(); }));
     file->addAction(makeAction(QStringLiteral("SaveAs1"), QStringLiteral("Backup Log.."), {},
-                               QKeySequence(Qt::CTRL | Qt::Key_B),
-                               [this] { m_session->backupCommand(); }));
+                               QKeySequence(Qt::CTRL | Qt::Key_B), [this] { backup(); }));
     file->addSeparator();
     file->addAction(makeAction(QStringLiteral("Quit1"), QStringLiteral("Quit"), {},
                                QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Quit1Click(); }));
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    // The clipboard commands act on the focused field; spin boxes, date editors and editable
+    // drop-downs hold their text in a line edit of their own.
     auto toFocus = [](const char* slot) {
         return [slot] {
-            if (QWidget* w = QApplication::focusWidget())
+            QWidget* w = QApplication::focusWidget();
+            if (w && w->metaObject()->indexOfSlot(QMetaObject::normalizedSignature(
+                         QByteArray(QByteArray(slot) + "()").constData())) < 0) {
+                if (auto* inner = w->findChild<QLineEdit*>())
+                    w = inner;
+            }
+            if (w)
                 QMetaObject::invokeMethod(w, slot);
         };
     };
@@ -315,7 +337,7 @@ void MainWindow::buildMenus()
         QKeySequence(Qt::CTRL | Qt::Key_W), [this] { m_session->CreateNewLog1Click(); }));
     wizards->addAction(makeAction(QStringLiteral("BackupWizard1"),
                                   QStringLiteral("Backup Log Wizard.."), {}, {},
-                                  [this] { m_session->backupCommand(); }));
+                                  [this] { backup(); }));
     wizards->addAction(makeAction(QStringLiteral("Import1"),
                                   QStringLiteral("Import Keelnote Data.."), {}, {},
                                   [this] { importData(); }));
@@ -385,6 +407,7 @@ void MainWindow::buildToolBar()
     m_toolBar->setObjectName(QStringLiteral("ToolBar1"));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     m_toolBar->setMovable(false);
+    m_toolBar->toggleViewAction()->setVisible(false);
     auto page = [this](Page p) { return [this, p] { showPage(p); }; };
     struct Tool
     {
@@ -401,7 +424,7 @@ void MainWindow::buildToolBar()
         {"OpenLogBtn", "Open", "Open Log", "document-open", QStyle::SP_DialogOpenButton,
          [this] { m_session->Load1Click(); }},
         {"BackupBtn", "Backup", "Backup Logs", "document-save", QStyle::SP_DialogSaveButton,
-         [this] { m_session->backupCommand(); }},
+         [this] { backup(); }},
         {nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase, {}},
         {"TripBtn", "Trips", "Trip Log", "go-next", QStyle::SP_ArrowRight, page(Page::TripTab)},
         {"MaintBtn", "Maint.", "Maintenance Log", "preferences-system", QStyle::SP_BrowserReload,
@@ -502,7 +525,9 @@ void MainWindow::coverPageShown()
         m_session->OpenDataBase();
     if (m_session->endRequested())
         return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool remind = readRemindFlag(m_settings);
+    QApplication::restoreOverrideCursor();
     if (remind && startupAlertCheck)
         startupAlertCheck();
 }
@@ -552,7 +577,7 @@ void MainWindow::changeEvent(QEvent* event)
 void MainWindow::bringToFront()
 {
     if (isMinimized())
-        showNormal();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
@@ -607,6 +632,12 @@ void MainWindow::about()
                       QStringLiteral("Helmbook %1\r\nThe logbook of your vessel.")
                           .arg(QCoreApplication::applicationVersion()),
                       Messages::Buttons::Ok, QStringLiteral("About Helmbook"));
+}
+
+void MainWindow::backup()
+{
+    if (m_session->backupCommand())
+        m_runCount = 0;
 }
 
 void MainWindow::Quit1Click()

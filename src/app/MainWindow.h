@@ -71,6 +71,8 @@ public:
     bool quitOnClose = true;
 
     void Quit1Click();
+    // The backup command; a backup that counts as done starts the quit count again.
+    void backup();
     void bringToFront();
     // Opens the help window at a topic ("logs", "logs#wizard"); "contents" for its contents.
     void showHelp(const QString& topic);

@@ -1,9 +1,11 @@
 #include "app/SingleInstance.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 
 namespace hb {
 
@@ -23,6 +25,9 @@ QString SingleInstance::nameFor(const QString& programPath)
 
 bool SingleInstance::claim()
 {
+    // Two starts at the same moment take turns, so neither removes the other's socket.
+    QLockFile lock(QDir::temp().filePath(m_name + QLatin1String(".lock")));
+    lock.tryLock(5000);
     {
         QLocalSocket other;
         other.connectToServer(m_name);
@@ -38,7 +43,10 @@ bool SingleInstance::claim()
     if (!m_server->listen(m_name)) {
         // A socket left by a crashed instance: nobody answered above, so take it over.
         QLocalServer::removeServer(m_name);
-        m_server->listen(m_name);
+        if (!m_server->listen(m_name)) {
+            m_error = m_server->errorString();
+            return false;
+        }
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {

@@ -19,8 +19,9 @@ public:
     ~SingleInstance() override;
 
     // True when this is the first instance (it now listens); false when another instance was
-    // told to come forward.
+    // told to come forward, or when the socket could not be made (`error()` says why).
     bool claim();
+    QString error() const { return m_error; }
     QString serverName() const { return m_name; }
 
     static QString nameFor(const QString& programPath);
@@ -32,6 +33,7 @@ Q_SIGNALS:
 private:
     QString m_name;
     QLocalServer* m_server = nullptr;
+    QString m_error;
 };
 
 } // namespace hb

@@ -42,8 +42,12 @@ int main(int argc, char** argv)
 
     // A second start of the same program brings the first one forward and ends.
     hb::SingleInstance instance(QCoreApplication::applicationFilePath());
-    if (!instance.claim())
-        return 0;
+    if (!instance.claim()) {
+        if (instance.error().isEmpty())
+            return 0;
+        hb::QtMessages().error(instance.error());
+        return 1;
+    }
 
     QSplashScreen splash(splashPicture());
     splash.show();
@@ -68,13 +72,13 @@ int main(int argc, char** argv)
     hb::DesktopShell shell;
     hb::MainWindow window({messages, files, dialogs, clock, shell}, settings, folder);
     dialogs.helpRequested = [&window](int) { window.showHelp(QStringLiteral("logs#wizard")); };
-    QObject::connect(&instance, &hb::SingleInstance::raiseRequested, &window,
-                     &hb::MainWindow::bringToFront);
 
-    splash.raise();
+    // The splash goes before the log is opened, so the dialogs that may come are not hidden.
+    splash.close();
     if (!window.start())
         return 0; // ended while opening the log: nothing to show
     window.show();
-    splash.finish(&window);
+    QObject::connect(&instance, &hb::SingleInstance::raiseRequested, &window,
+                     &hb::MainWindow::bringToFront);
     return QApplication::exec();
 }

@@ -17,6 +17,8 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <cstdio>
+
 namespace hb {
 
 namespace {
@@ -50,7 +52,11 @@ LogSession::LogSession(const Services& services, const QString& dataFolder, QObj
     : QObject(parent), m_s(services), m_dataFolder(dataFolder),
       m_boatInfo(std::make_unique<RecordSet>(m_log))
 {
-    isWritable = [](const QString& path) { return QFileInfo(path).isWritable(); };
+    // A log needs its folder writable too: the engine keeps its journal beside it.
+    isWritable = [](const QString& path) {
+        const QFileInfo info(path);
+        return info.isWritable() && QFileInfo(info.absolutePath()).isWritable();
+    };
 }
 
 LogSession::~LogSession() = default;
@@ -125,6 +131,9 @@ bool LogSession::OpenDataBase()
     }
 
     closeLog();
+    // A log left with a journal by a crash is rolled back first; the check reads it read-only.
+    if (isWritable(path))
+        settleJournal(path);
     const LogFileCheck check = checkLogFile(path);
     if (check.kind == LogFileCheck::Kind::NotALog) {
         // Nothing is read from or written to a file that is not a log.
@@ -146,7 +155,8 @@ bool LogSession::OpenDataBase()
     }
 
     try {
-        if (readOnly) {
+        if (readOnly && m_warnedReadOnly != path) {
+            m_warnedReadOnly = path;
             m_s.messages.warning(QStringLiteral("The log \"%1\" is read-only: it can be looked "
                                                 "at, but nothing can be saved in it.")
                                      .arg(QDir::toNativeSeparators(path)));
@@ -222,10 +232,11 @@ bool LogSession::confirmReplace(const QString& path)
                              Messages::Buttons::YesNo) == Messages::Answer::Yes;
 }
 
-bool LogSession::createLog(const QString& path)
+bool LogSession::createLog(const QString& path, const QString& carryFrom)
 {
-    // The new log is built under a temporary name beside the target and renamed into place
-    // only when complete, so an existing file is replaced by a whole log or not at all.
+    // The new log is built under a temporary name beside the target, lookup lists included,
+    // and renamed over it only when complete, so an existing file is replaced by a whole log or
+    // not at all.
     const QFileInfo target(path);
     QString temp;
     {
@@ -242,10 +253,17 @@ bool LogSession::createLog(const QString& path)
         if (const QString error = CreateAccessDatabase(temp); !error.isEmpty())
             throw LogError(error);
         CreateNewTables(temp);
+        if (!carryFrom.isEmpty()) {
+            LogConnection fresh;
+            fresh.open(temp);
+            copyLookups(carryFrom, fresh);
+        }
         if (m_currentPath == path || QFileInfo(m_currentPath) == target)
             closeLog();
-        QFile::remove(path);
-        if (!QFile::rename(temp, path))
+        // A journal left beside the old log must not be played back into the new one.
+        QFile::remove(path + QLatin1String("-journal"));
+        if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) !=
+            0)
             throw LogError(QStringLiteral("the file cannot be replaced"));
     } catch (const LogError&) {
         m_s.messages.error(QString::fromLatin1(logmsg::CreateFailed1) + QLatin1String("\r\n") +
@@ -279,20 +297,18 @@ void LogSession::firstRowsAndOpen(const QString& path)
     }
 }
 
-void LogSession::copyLookups(const QString& fromPath)
+void LogSession::copyLookups(const QString& fromPath, LogConnection& target)
 {
-    if (fromPath.isEmpty() || !m_log.isOpen())
-        return;
     Busy busy(m_s.dialogs, QString::fromLatin1(logmsg::CopyingLookups));
     try {
         LogConnection source;
         source.open(fromPath, LogConnection::Mode::ReadOnly);
-        LogConnection::Transaction transaction(m_log);
+        LogConnection::Transaction transaction(target);
         for (const char* table : CarriedLookups) {
             const QString name = QString::fromLatin1(table);
             RecordSet from(source);
             from.open(QStringLiteral("select * from %1").arg(name));
-            RecordSet to(m_log);
+            RecordSet to(target);
             to.open(QStringLiteral("select * from %1 where 0").arg(name));
             QStringList columns;
             for (const QString& column : from.fieldNames()) {
@@ -347,9 +363,8 @@ void LogSession::New1Click()
         return;
     {
         Busy busy(m_s.dialogs);
-        if (!createLog(path))
+        if (!createLog(path, carryFrom))
             return;
-        copyLookups(carryFrom);
     }
     if (m_s.messages.show(Messages::Kind::Confirmation,
                           QString::fromLatin1(logmsg::StartingHoursQuestion),
@@ -373,12 +388,11 @@ void LogSession::CreateNewLog1Click()
     const QString carryFrom = choice->keepLookups ? previous : QString();
     {
         Busy busy(m_s.dialogs);
-        if (!createLog(path))
+        if (!createLog(path, carryFrom))
             return;
     }
     if (choice->setupHours)
         offerStartingHours();
-    copyLookups(carryFrom);
     closeLog();
     if (choice->loadAfter) {
         m_s.settings.IniWrite(Paths, DBPath, path);
@@ -428,35 +442,45 @@ bool LogSession::backupOffer()
                           Messages::Buttons::YesNo) != Messages::Answer::Yes)
         return true;
     closeLog();
-    Busy busy(m_s.dialogs, QString::fromLatin1(logmsg::BackingUp));
-    if (QFileInfo::exists(name) &&
-        m_s.messages.show(Messages::Kind::Confirmation,
-                          QString::fromLatin1(logmsg::BackupExists1) +
-                              QDir::toNativeSeparators(name) +
-                              QString::fromLatin1(logmsg::BackupExists2) +
-                              QString::fromLatin1(logmsg::BackupExists3),
-                          Messages::Buttons::YesNo) != Messages::Answer::Yes)
-        return false;
-    QFile source(log);
-    if (!source.open(QIODevice::ReadOnly) || !settleJournal(log).isEmpty()) {
-        m_s.messages.error(QString::fromLatin1(logmsg::BackupInUse));
-        return false;
+    QString failure;
+    {
+        Busy busy(m_s.dialogs, QString::fromLatin1(logmsg::BackingUp));
+        if (QFileInfo::exists(name) &&
+            m_s.messages.show(Messages::Kind::Confirmation,
+                              QString::fromLatin1(logmsg::BackupExists1) +
+                                  QDir::toNativeSeparators(name) +
+                                  QString::fromLatin1(logmsg::BackupExists2) +
+                                  QString::fromLatin1(logmsg::BackupExists3),
+                              Messages::Buttons::YesNo) != Messages::Answer::Yes)
+            return false;
+        QFile source(log);
+        if (!source.open(QIODevice::ReadOnly) || !settleJournal(log).isEmpty()) {
+            failure = QString::fromLatin1(logmsg::BackupInUse);
+        } else {
+            source.close();
+            if (!copyFileSafely(log, name).isEmpty())
+                failure = QString::fromLatin1(logmsg::BackupFailed);
+        }
     }
-    source.close();
-    if (!copyFileSafely(log, name).isEmpty())
-        m_s.messages.error(QString::fromLatin1(logmsg::BackupFailed));
-    return true;
+    if (failure.isEmpty())
+        return true;
+    m_s.messages.error(failure);
+    // A copy that could not be written still counts as done; a log that could not be read
+    // is offered again.
+    return failure == QLatin1String(logmsg::BackupFailed);
 }
 
-void LogSession::backupCommand()
+bool LogSession::backupCommand()
 {
     if (m_ended)
-        return;
+        return false;
     closeLog();
-    if (backupOffer())
+    const bool done = backupOffer();
+    if (done)
         m_s.settings.IniWrite(QStringLiteral("Backup"), QStringLiteral("runCount"),
                               QStringLiteral("0"));
     OpenDataBase();
+    return done;
 }
 
 int LogSession::countQuitForBackup(int runCount)

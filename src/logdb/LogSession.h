@@ -78,8 +78,9 @@ public:
 
     // The backup offer: true when it counts as done.
     bool backupOffer();
-    // The backup command of the menus and tool bar.
-    void backupCommand();
+    // The backup command of the menus and tool bar; true when the backup counts as done (the
+    // quit counter starts again).
+    bool backupCommand();
     // The quit step: one more quit; every ninth offers a backup. Returns the new counter,
     // which is also written to the settings.
     int countQuitForBackup(int runCount);
@@ -99,12 +100,13 @@ private:
     void requestEnd();
     // The no-log procedure: a path to open, or empty (the program may have been ended).
     QString noLogProcedure();
-    // Creates a log at `path` (replacing a file there only once the new log is complete), its
-    // first rows, and opens it. False when creation failed (the program is then ended).
-    bool createLog(const QString& path);
+    // Creates a log at `path` (replacing a file there only once the new log is complete) with
+    // the lookup lists of `carryFrom` (none when empty), its first rows, and opens it. False when
+    // creation failed (the program is then ended).
+    bool createLog(const QString& path, const QString& carryFrom);
     bool confirmReplace(const QString& path);
     void firstRowsAndOpen(const QString& path);
-    void copyLookups(const QString& fromPath);
+    void copyLookups(const QString& fromPath, LogConnection& target);
     void offerStartingHours();
 
     Services m_s;
@@ -115,6 +117,7 @@ private:
     QString m_currentPath;
     bool m_logOpen = false;
     bool m_ended = false;
+    QString m_warnedReadOnly; // the read-only log already warned about
 };
 
 } // namespace hb

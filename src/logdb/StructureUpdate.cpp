@@ -2,6 +2,7 @@
 
 #include "common/Formats.h"
 #include "common/Messages.h"
+#include "logdb/CreateLog.h"
 #include "logdb/LogConnection.h"
 #include "logdb/LogDialogs.h"
 #include "logdb/LogError.h"
@@ -168,8 +169,9 @@ bool StructureCheck::run(const QString& logPath, const QString& progStructPath)
             }
         }
         failing = nullptr;
-        log.exec(QStringLiteral("UPDATE BoatInfo SET Prog_Version = :v"),
-                 {{QStringLiteral("v"), current}});
+        if (log.exec(QStringLiteral("UPDATE BoatInfo SET Prog_Version = :v"),
+                     {{QStringLiteral("v"), current}}) == 0)
+            insertVesselRecord(log, current); // a log without a vessel record gets one
         if (logVersion < PictureListVersion && current >= PictureListVersion) {
             LogConnection backup;
             backup.open(backupPath, LogConnection::Mode::ReadOnly);

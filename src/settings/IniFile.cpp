@@ -61,6 +61,8 @@ IniFile::IniFile(const QString& path) : m_path(path) {}
 
 void IniFile::reload()
 {
+    if (m_pending)
+        return;
     const QFileInfo info(m_path);
     const bool exists = info.exists();
     if (m_loaded && exists == m_loadedExists &&
@@ -129,7 +131,7 @@ void IniFile::parse(const QByteArray& data)
 
 IniFile::Line* IniFile::find(const QString& section, const QString& key)
 {
-    if (m_state != State::Good)
+    if (m_state == State::Garbled)
         return nullptr;
     for (Section& s : m_sections) {
         if (s.name.isEmpty() || !sameName(s.name, section))
@@ -211,12 +213,6 @@ void IniFile::IniWrite(const QString& section, const QString& key, const QString
         m_sections.clear();
         m_state = State::Good;
     }
-    if (m_state == State::Unreadable) {
-        m_lastError = QStringLiteral("The settings file %1 cannot be read; the setting was not "
-                                     "saved.")
-                          .arg(m_path);
-        return;
-    }
 
     if (Line* l = find(section, key)) {
         l->value = value;
@@ -241,6 +237,14 @@ void IniFile::IniWrite(const QString& section, const QString& key, const QString
             --pos;
         target->lines.insert(pos, {key, value, {}});
     }
+    if (m_state == State::Unreadable) {
+        // Never written over: kept for this session only.
+        m_pending = true;
+        m_lastError = QStringLiteral("The settings file %1 cannot be read; settings are kept "
+                                     "for this session only.")
+                          .arg(m_path);
+        return;
+    }
     save();
 }
 
@@ -261,10 +265,11 @@ bool IniFile::save()
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
         m_lastError = QStringLiteral("Could not save the settings file %1: %2")
                           .arg(m_path, file.errorString());
-        m_loaded = false; // read the disk again next time
+        m_pending = true; // kept in memory, tried again with the next write
         return false;
     }
     m_lastError.clear();
+    m_pending = false;
     const QFileInfo info(m_path);
     m_loadedExists = true;
     m_loadedModified = info.lastModified();

@@ -24,7 +24,9 @@ namespace hb {
 // section, a key nor a comment), reads as empty: every read gives its default. Such a file
 // is never overwritten: before the first write it is moved aside to "<name>.damaged" (or
 // "<name>.damaged.<n>"), and a file that cannot be read at all is left alone with writes
-// kept in memory for the session (`lastError()` tells why).
+// kept in memory for the session (`lastError()` tells why). Writes that cannot be saved (a
+// folder that is gone, a full disk) are likewise kept in memory and tried again with the next
+// write.
 class IniFile
 {
 public:
@@ -43,6 +45,14 @@ public:
     bool contains(const QString& section, const QString& key);
     QStringList sections();
     QStringList keys(const QString& section);
+
+    // Forget what was read, so the next operation reads the disk again (after another program
+    // or a copy replaced the file).
+    void invalidate()
+    {
+        m_loaded = false;
+        m_pending = false;
+    }
 
     // Why the last write did not reach the disk; empty after a good write.
     QString lastError() const { return m_lastError; }
@@ -77,6 +87,8 @@ private:
     qint64 m_loadedSize = -1;
     bool m_loadedExists = false;
     bool m_loaded = false;
+    // Writes that did not reach the disk: what is in memory counts until a save succeeds.
+    bool m_pending = false;
 };
 
 } // namespace hb

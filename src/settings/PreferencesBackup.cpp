@@ -106,6 +106,7 @@ bool restorePreferences(IniFile& settings, Messages& messages, const QString& ba
         return preferencesBackupExists(backupPath);
     }
     busy.done();
+    settings.invalidate();
     if (actions.restoreWindowState)
         actions.restoreWindowState();
     const QString splash =

@@ -204,6 +204,19 @@ private Q_SLOTS:
         QVERIFY(!f.window->session().isLogOpen());
     }
 
+    void backupCommandStartsTheQuitCountAgain()
+    {
+        Fixture f("[Backup]\nrunCount=8\n");
+        QVERIFY(f.window->start());
+        f.window->show();
+        f.messages.expect(Answer::Yes); // back up now
+        f.trigger("SaveAs1");
+        QCOMPARE(f.ini("Backup", "runCount"), QString("0"));
+        f.trigger("Quit1"); // no offer: the count starts again
+        QCOMPARE(f.ini("Backup", "runCount"), QString("1"));
+        QVERIFY(f.messages.allAnswered());
+    }
+
     void endingWhileStartingShowsNothing()
     {
         Fixture f;

@@ -249,9 +249,11 @@ private Q_SLOTS:
         QCOMPARE(digest(other), before);
         QCOMPARE(f.dbPath(), f.example());
 
-        // "New Log.." onto the log that is open now: it is closed, then replaced.
+        // "New Log.." onto the log that is open now, keeping its lookup lists: they are copied,
+        // then the log is closed and replaced.
         f.dialogs.newLogDontShow = true;
-        f.messages.expect(Answer::No, logmsg::KeepLookups);
+        const qint64 categories = count(f.example(), "select count(*) as n from ExpCat");
+        f.messages.expect(Answer::Yes, logmsg::KeepLookups);
         f.files.answer(f.example());
         f.messages.expect(Answer::Yes); // replace it
         f.messages.expect(Answer::No, logmsg::StartingHoursQuestion);
@@ -260,6 +262,7 @@ private Q_SLOTS:
         QVERIFY(f.session->isLogOpen());
         QCOMPARE(count(f.example(), "select count(*) as n from TripLog"), 0);
         QCOMPARE(count(f.example(), "select count(*) as n from BoatInfo"), 1);
+        QCOMPARE(count(f.example(), "select count(*) as n from ExpCat"), categories);
         QVERIFY(f.messages.allAnswered());
 
         // The wizard without "Load Log After Completion" keeps the open log configured.
@@ -515,8 +518,15 @@ private Q_SLOTS:
         QVERIFY(f.messages.allAnswered());
     }
 
+    void backupAfterACrashHoldsTheCommittedRows_data()
+    {
+        QTest::addColumn<bool>("openFirst");
+        QTest::newRow("backup") << false;
+        QTest::newRow("opened, then backed up") << true;
+    }
     void backupAfterACrashHoldsTheCommittedRows()
     {
+        QFETCH(bool, openFirst);
         Fixture f;
         const QString path = f.file("Crashed.mdb");
         QVERIFY(QFile::copy(f.example(), path));
@@ -532,6 +542,13 @@ private Q_SLOTS:
         QVERIFY(QFileInfo(path + "-journal").size() > 0);
 
         f.settings.IniWrite("Paths", "DBPath", path);
+        if (openFirst) {
+            // The log opens: the unfinished write is rolled back.
+            QVERIFY(f.session->OpenDataBase());
+            QCOMPARE(
+                AggQuery(f.session->connection(), "select count(*) as n from Fuel").integer("n"),
+                before + 25);
+        }
         f.settings.IniWrite("Paths", "backupPath", f.file("b"));
         QDir().mkpath(f.file("b"));
         f.messages.expect(Answer::Yes);

@@ -8,7 +8,6 @@
 
 using namespace hb;
 
-
 class IniFileTest : public QObject
 {
     Q_OBJECT
@@ -43,14 +42,15 @@ private Q_SLOTS:
     {
         const QString path = file("empty.ini");
         test::writeFile(path, "; kept comment\r\n[DistanceRun]\r\nNextDate=\r\nTime =  14:00 "
-                       "\r\n\r\n[Other]\r\nA=1\r\n");
+                              "\r\n\r\n[Other]\r\nA=1\r\n");
         IniFile ini(path);
         QCOMPARE(ini.IniRead("DistanceRun", "Time", "x"), QString("14:00"));
         QCOMPARE(ini.IniRead("DistanceRun", "NextDate", " "), QString(" "));
         QCOMPARE(ini.IniRead("DistanceRun", "NextDate", " "), QString(" ")); // a blank reads empty
         ini.IniWrite("DistanceRun", "DoDistRun", "False");
-        QCOMPARE(test::readFile(path), QByteArray("; kept comment\n[DistanceRun]\nNextDate= \nTime=14:00\n"
-                                           "DoDistRun=False\n\n[Other]\nA=1\n"));
+        QCOMPARE(test::readFile(path),
+                 QByteArray("; kept comment\n[DistanceRun]\nNextDate= \nTime=14:00\n"
+                            "DoDistRun=False\n\n[Other]\nA=1\n"));
     }
 
     void lineBreaksStayInsideTheValue()
@@ -94,7 +94,7 @@ private Q_SLOTS:
     {
         const QString path = file("latin1.ini");
         test::writeFile(path, "[Vessel]\r\nName=Mar\xed"
-                       "a\r\n");
+                              "a\r\n");
         IniFile ini(path);
         QCOMPARE(ini.IniRead("Vessel", "Name", ""), QString::fromUtf8("Mar\xc3\xad"
                                                                       "a"));
@@ -115,7 +115,13 @@ private Q_SLOTS:
         IniFile ini(file("no-such-folder/Helmbk.ini"));
         ini.IniWrite("Flags", "AppCheck", "Y");
         QVERIFY(!ini.lastError().isEmpty());
-        QCOMPARE(ini.IniRead("Flags", "AppCheck", "N"), QString("N"));
+        // Kept for the session, and saved with the next write once the folder is there.
+        QCOMPARE(ini.IniRead("Flags", "AppCheck", "N"), QString("Y"));
+        QVERIFY(QDir().mkpath(file("no-such-folder")));
+        ini.IniWrite("Flags", "RemindSU", "N");
+        QVERIFY(ini.lastError().isEmpty());
+        QCOMPARE(IniFile(file("no-such-folder/Helmbk.ini")).peek("Flags", "AppCheck"),
+                 QString("Y"));
     }
 
     void dataFolder()
