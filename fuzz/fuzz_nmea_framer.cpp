@@ -1,0 +1,15 @@
+// libFuzzer target: framing of a raw byte stream, then decoding of what it framed.
+#include "NmeaFuzz.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString failure = hb::fuzz::checkFramer(data, size);
+    if (!failure.isEmpty()) {
+        std::fprintf(stderr, "%s\n", failure.toLocal8Bit().constData());
+        std::abort();
+    }
+    return 0;
+}
