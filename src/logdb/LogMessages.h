@@ -3,27 +3,14 @@
 // The messages of opening, creating, updating and backing up logs, exactly as the user sees
 // them ("\r\n" is a line break).
 
+#include <QString>
+
 namespace hb::logmsg {
 
-inline constexpr const char* VersionReadError =
-    "There was an error encountered reading the current program version from your log file.\r\n"
-    "This is a non-recoverable error and the program will reset it's current log file to the\r\n"
-    "Example log file that was shipped with the program and terminate execution at this point!\r\n"
-    "\r\n"
-    "When you run the program again, you can select a different log file to load by using the \r\n"
-    "\"File.. Load Log..\" menu option.  If this problem persists contact Kelvane Software for "
-    "help in\r\n"
-    "resolving the problem.";
-
-inline constexpr const char* ProgStructReadError =
-    "There was an error encountered opening or reading the Program Structure DB.\r\n"
-    "This is a non-recoverable error and the program will reset it's current log file to the\r\n"
-    "Example log file that was shipped with the program and terminate execution at this point!\r\n"
-    "\r\n"
-    "When you run the program again, you can select a different log file to load by using the \r\n"
-    "\"File.. Load Log..\" menu option.  If this problem persists contact Kelvane Software for "
-    "help in\r\n"
-    "resolving the problem.";
+inline constexpr const char* VersionReadHead =
+    "There was an error encountered reading the current program version from your log file.";
+inline constexpr const char* ProgStructReadHead =
+    "There was an error encountered opening or reading the Program Structure DB.";
 
 inline constexpr const char* UnknownUpdateError =
     "Unknown error attempting to update your database!  Please install previous version of "
@@ -31,6 +18,7 @@ inline constexpr const char* UnknownUpdateError =
     "\r\n"
     "Contact Kelvane Software about this problem!";
 
+// Ends every message after which the example log is configured and the program ends.
 inline constexpr const char* UpdateFailedTail =
     "\r\n"
     "This is a non-recoverable error and the program will reset it's current log file to the\r\n"
@@ -91,5 +79,15 @@ inline constexpr const char* WizardIntro =
     "This Wizard is used to Create a new log. Enter log name and location!";
 inline constexpr const char* CopyingLookups = "Copying Lookup Tables";
 inline constexpr const char* BackingUp = "Backing Up Log";
+
+inline QString versionReadError()
+{
+    return QLatin1String(VersionReadHead) + QLatin1String(UpdateFailedTail);
+}
+
+inline QString progStructReadError()
+{
+    return QLatin1String(ProgStructReadHead) + QLatin1String(UpdateFailedTail);
+}
 
 } // namespace hb::logmsg

@@ -139,7 +139,7 @@ bool LogSession::OpenDataBase()
         // Nothing is read from or written to a file that is not a log.
         m_s.messages.error(QStringLiteral("The file \"%1\" cannot be opened as a log: %2.")
                                .arg(QDir::toNativeSeparators(path), check.reason));
-        m_s.messages.error(QString::fromLatin1(logmsg::VersionReadError));
+        m_s.messages.error(logmsg::versionReadError());
         m_s.settings.IniWrite(Paths, DBPath, exampleLogPath());
         requestEnd();
         return false;

@@ -96,7 +96,7 @@ bool StructureCheck::run(const QString& logPath, const QString& progStructPath)
     resetToExample = false;
     const int logVersion = readLogVersion(logPath);
     if (logVersion < 0) {
-        messages.error(QString::fromLatin1(logmsg::VersionReadError));
+        messages.error(logmsg::versionReadError());
         resetToExample = true;
         return false;
     }
@@ -106,7 +106,7 @@ bool StructureCheck::run(const QString& logPath, const QString& progStructPath)
         if (steps.empty())
             throw LogError(QStringLiteral("no steps"));
     } catch (const LogError&) {
-        messages.error(QString::fromLatin1(logmsg::ProgStructReadError));
+        messages.error(logmsg::progStructReadError());
         resetToExample = true;
         return false;
     }

@@ -430,7 +430,7 @@ private Q_SLOTS:
             f.messages.expect(Answer::Ok);
         } else {
             f.messages.expect(Answer::Ok);
-            f.messages.expect(Answer::Ok, logmsg::VersionReadError);
+            f.messages.expect(Answer::Ok, logmsg::versionReadError());
         }
         QVERIFY(!f.session->OpenDataBase());
         QVERIFY2(f.messages.shown().front().text.contains(path),
