@@ -7,9 +7,12 @@
 #include <QAtomicInt>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 namespace hb {
 
@@ -123,6 +126,15 @@ void LogConnection::open(const QString& path, Mode mode)
     m_path = path;
     m_mode = mode;
     try {
+        // A log may come from anywhere: triggers and views stored in it never run, and the
+        // engine refuses writes that could corrupt the file's own structures.
+        const QVariant handle = database().driver()->handle();
+        if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+            throw LogError(QStringLiteral("The log connection has no SQLite handle."));
+        sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+        sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+        sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
         exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
         exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
         exec(QStringLiteral("PRAGMA synchronous = FULL"));

@@ -178,6 +178,28 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path));
     }
 
+    void storedTriggersAndViewsNeverRun()
+    {
+        // A log from elsewhere with a trigger of its own: it never runs for us.
+        const QString path = m_dir.filePath("Foreign.mdb");
+        QCOMPARE(CreateAccessDatabase(path), QString());
+        CreateNewTables(path);
+        {
+            LogConnection log;
+            log.open(path);
+            log.exec("INSERT INTO Fuel (Location) VALUES ('kept')");
+            log.exec("CREATE TRIGGER wipe AFTER INSERT ON TripLog BEGIN DELETE FROM Fuel; END");
+            log.exec("CREATE VIEW everything AS SELECT * FROM Fuel");
+        }
+        LogConnection log;
+        log.open(path);
+        log.exec("INSERT INTO TripLog (TripTo) VALUES ('Cove')");
+        QSqlQuery q(log.database());
+        QVERIFY(q.exec("SELECT count(*) FROM Fuel") && q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+        QVERIFY(!q.exec("SELECT * FROM everything"));
+    }
+
 private:
     void checkEmptyMarkedLog(LogConnection& log)
     {
