@@ -130,15 +130,22 @@ void MainWindow::applyVisibility(const QString& key, bool visible)
         button->setVisible(visible);
 }
 
+namespace {
+
+void busyCursor(bool on)
+{
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+} // namespace
+
 void MainWindow::savePrefs()
 {
     const PreferencesActions actions{
-        [](bool on) {
-            if (on)
-                QApplication::setOverrideCursor(Qt::WaitCursor);
-            else
-                QApplication::restoreOverrideCursor();
-        },
+        busyCursor,
         [this] {
             saveWindowState(*m_prefs, SetupPageState{m_numberEngines, m_lookupTable});
         },
@@ -151,12 +158,7 @@ void MainWindow::savePrefs()
 
 void MainWindow::restorePrefs()
 {
-    const PreferencesActions actions{[](bool on) {
-                                         if (on)
-                                             QApplication::setOverrideCursor(Qt::WaitCursor);
-                                         else
-                                             QApplication::restoreOverrideCursor();
-                                     },
+    const PreferencesActions actions{busyCursor,
                                      {},
                                      [this] {
                                          const SetupPageState pages = restoreWindowState(*m_prefs);

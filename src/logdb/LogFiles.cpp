@@ -1,5 +1,7 @@
 #include "logdb/LogFiles.h"
 
+#include "common/FileCopy.h"
+
 #include "logdb/CreateLog.h"
 #include "logdb/LogConnection.h"
 #include "logdb/LogError.h"
@@ -10,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -104,33 +105,6 @@ LogFileCheck checkLogFile(const QString& path)
     }
     check.kind = LogFileCheck::Kind::Log;
     return check;
-}
-
-QString copyFileSafely(const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return source.errorString();
-    QSaveFile target(to);
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly))
-        return target.errorString();
-    QByteArray buffer;
-    while (!source.atEnd()) {
-        buffer = source.read(1 << 20);
-        if (buffer.isEmpty() && source.error() != QFileDevice::NoError) {
-            target.cancelWriting();
-            return source.errorString();
-        }
-        if (target.write(buffer) != buffer.size()) {
-            const QString error = target.errorString();
-            target.cancelWriting();
-            return error;
-        }
-    }
-    if (!target.commit())
-        return target.errorString();
-    return {};
 }
 
 QString settleJournal(const QString& logPath)

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "common/FileCopy.h"
 #include <QDate>
+
 #include <QString>
 
 namespace hb {
+
+// The filter of the file dialogs that choose a log.
+inline constexpr const char* LogFileFilter = "Helmbook log (*.mdb)";
 
 // ".mdb" is appended unless the name ends in exactly ".mdb" (so "LOG.MDB" becomes
 // "LOG.MDB.mdb", as the file dialogs have always done).
@@ -28,11 +33,6 @@ struct LogFileCheck
     bool readOnly = false;
 };
 LogFileCheck checkLogFile(const QString& path);
-
-// Copies `from` to `to` byte for byte through a temporary file renamed into place, so that a
-// failed copy never leaves a partial file under the name. Returns the error text, empty on
-// success.
-QString copyFileSafely(const QString& from, const QString& to);
 
 // A log killed in the middle of a write leaves a journal beside it. Opening it lets the engine
 // roll the unfinished write back; afterwards the log file alone holds every committed row.

@@ -26,7 +26,7 @@ namespace {
 const QString Paths = QStringLiteral("Paths");
 const QString DBPath = QStringLiteral("DBPath");
 const QString BackupPath = QStringLiteral("backupPath");
-const QString LogFilter = QStringLiteral("Helmbook log (*.mdb)");
+const QString LogFilter = QString::fromLatin1(LogFileFilter);
 
 // The lookup lists a new log can take over, in copying order.
 const char* const CarriedLookups[] = {"ExpCat",  "InvCatagory", "InvSystems",  "MaintItems",
@@ -204,9 +204,7 @@ QString LogSession::noLogProcedure()
                 throw LogError(error);
             CreateNewTables(path);
         } catch (const LogError&) {
-            m_s.messages.error(QString::fromLatin1(logmsg::CreateFailed1) + QLatin1String("\r\n") +
-                               QString::fromLatin1(logmsg::SupportAddress) + QLatin1String("\r\n") +
-                               QString::fromLatin1(logmsg::CreateFailed3));
+            showCreateFailed();
             QFile::remove(path);
             requestEnd();
             return {};
@@ -222,6 +220,13 @@ QString LogSession::noLogProcedure()
     }
     m_s.settings.IniWrite(Paths, DBPath, path);
     return path;
+}
+
+void LogSession::showCreateFailed()
+{
+    m_s.messages.error(QString::fromLatin1(logmsg::CreateFailed1) + QLatin1String("\r\n") +
+                       QString::fromLatin1(logmsg::SupportAddress) + QLatin1String("\r\n") +
+                       QString::fromLatin1(logmsg::CreateFailed3));
 }
 
 bool LogSession::confirmReplace(const QString& path)
@@ -266,9 +271,7 @@ bool LogSession::createLog(const QString& path, const QString& carryFrom)
             0)
             throw LogError(QStringLiteral("the file cannot be replaced"));
     } catch (const LogError&) {
-        m_s.messages.error(QString::fromLatin1(logmsg::CreateFailed1) + QLatin1String("\r\n") +
-                           QString::fromLatin1(logmsg::SupportAddress) + QLatin1String("\r\n") +
-                           QString::fromLatin1(logmsg::CreateFailed3));
+        showCreateFailed();
         if (!temp.isEmpty())
             QFile::remove(temp);
         requestEnd();

@@ -105,6 +105,8 @@ private:
     // creation failed (the program is then ended).
     bool createLog(const QString& path, const QString& carryFrom);
     bool confirmReplace(const QString& path);
+    // "Unable to create new log!" with the support address.
+    void showCreateFailed();
     void firstRowsAndOpen(const QString& path);
     void copyLookups(const QString& fromPath, LogConnection& target);
     void offerStartingHours();

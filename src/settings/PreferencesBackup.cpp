@@ -1,5 +1,7 @@
 #include "settings/PreferencesBackup.h"
 
+#include "common/FileCopy.h"
+
 #include "common/Messages.h"
 #include "settings/IniFile.h"
 
@@ -53,31 +55,6 @@ bool preferencesBackupExists(const QString& backupPath)
     return QFileInfo(backupPath).isFile();
 }
 
-bool copyWholeFile(const QString& from, const QString& to)
-{
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
-        return false;
-    char buffer[64 * 1024];
-    for (;;) {
-        const qint64 n = source.read(buffer, sizeof buffer);
-        if (n < 0) {
-            target.cancelWriting();
-            return false;
-        }
-        if (n == 0)
-            break;
-        if (target.write(buffer, n) != n) {
-            target.cancelWriting();
-            return false;
-        }
-    }
-    return target.commit();
-}
-
 std::optional<bool> savePreferences(IniFile& settings, Messages& messages,
                                     const QString& backupPath, const PreferencesActions& actions)
 {
@@ -86,7 +63,7 @@ std::optional<bool> savePreferences(IniFile& settings, Messages& messages,
     Busy busy(actions.busy);
     if (actions.saveWindowState)
         actions.saveWindowState();
-    if (!copyWholeFile(settings.path(), backupPath)) {
+    if (!copyFileSafely(settings.path(), backupPath).isEmpty()) {
         busy.done();
         messages.error(QLatin1String(BackupPreferencesErrorMessage));
         return false;
@@ -100,7 +77,7 @@ bool restorePreferences(IniFile& settings, Messages& messages, const QString& ba
                         const PreferencesActions& actions)
 {
     Busy busy(actions.busy);
-    if (!copyWholeFile(backupPath, settings.path())) {
+    if (!copyFileSafely(backupPath, settings.path()).isEmpty()) {
         busy.done();
         messages.error(QLatin1String(RestorePreferencesErrorMessage));
         return preferencesBackupExists(backupPath);

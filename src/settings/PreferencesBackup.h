@@ -48,8 +48,4 @@ std::optional<bool> savePreferences(IniFile& settings, Messages& messages,
 bool restorePreferences(IniFile& settings, Messages& messages, const QString& backupPath,
                         const PreferencesActions& actions);
 
-// Copies a file byte for byte. The target is replaced only by a complete copy (written to a
-// temporary file and renamed), so a failed copy leaves it as it was.
-bool copyWholeFile(const QString& from, const QString& to);
-
 } // namespace hb

@@ -1,6 +1,7 @@
 #include "logdb/dialogs/MissingLogDialog.h"
 
 #include "common/FileDialogs.h"
+#include "logdb/LogFiles.h"
 #include "logdb/dialogs/DialogText.h"
 
 #include <QCoreApplication>
@@ -56,7 +57,7 @@ void MissingLogDialog::load()
     m_choosing = true;
     const QString path =
         m_files.openFile(QStringLiteral("Load Log"), QCoreApplication::applicationDirPath(),
-                         QStringLiteral("Helmbook log (*.mdb)"));
+                         QString::fromLatin1(LogFileFilter));
     m_choosing = false;
     if (path.isEmpty())
         return;

@@ -1,6 +1,7 @@
 #include "logdb/dialogs/NewLogWizard.h"
 
 #include "common/FileDialogs.h"
+#include "logdb/LogFiles.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -112,7 +113,7 @@ void NewLogWizard::browse()
     const QString name = m_name->text().trimmed();
     const QString chosen = m_files.saveFile(QStringLiteral("New Log Location?"),
                                             name.isEmpty() ? folder : QDir(folder).filePath(name),
-                                            QStringLiteral("Helmbook log (*.mdb)"));
+                                            QString::fromLatin1(LogFileFilter));
     if (chosen.isEmpty())
         return;
     m_location = withLogSuffix(chosen);
