@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Pages.h"
+#include "pages/Pages.h"
 
 #include <QHash>
 #include <QMainWindow>

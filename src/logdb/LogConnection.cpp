@@ -2,6 +2,7 @@
 
 #include "common/Money.h"
 #include "logdb/LogError.h"
+#include "logdb/TextMatch.h"
 #include "logdb/RecordSet.h"
 
 #include <QAtomicInt>
@@ -135,6 +136,7 @@ void LogConnection::open(const QString& path, Mode mode)
         sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
         sqlite3_db_config(db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+        addTextMatchFunction(db);
         exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
         exec(QStringLiteral("PRAGMA foreign_keys = OFF"));
         exec(QStringLiteral("PRAGMA synchronous = FULL"));

@@ -34,26 +34,6 @@ bool isNumericType(std::optional<LogType> t)
     }
 }
 
-// Nulls first, then numbers by value, then text without regard to case.
-int compareStored(const QVariant& a, const QVariant& b, bool numeric)
-{
-    const bool an = a.isNull(), bn = b.isNull();
-    if (an || bn)
-        return an == bn ? 0 : (an ? -1 : 1);
-    if (numeric) {
-        const double x = a.toDouble(), y = b.toDouble();
-        return x < y ? -1 : (x > y ? 1 : 0);
-    }
-    // Text as UTF-8 bytes, letters A to Z without regard to case: fast on large sets, and
-    // other characters in code point order.
-    const QByteArray x =
-        a.typeId() == QMetaType::QByteArray ? a.toByteArray() : a.toString().toUtf8();
-    const QByteArray y =
-        b.typeId() == QMetaType::QByteArray ? b.toByteArray() : b.toString().toUtf8();
-    const int c = qstrnicmp(x.constData(), x.size(), y.constData(), y.size());
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
-
 const QDate ZeroDate(1899, 12, 30);
 
 } // namespace
@@ -69,32 +49,71 @@ RecordSet::~RecordSet()
     m_connection.detach(this);
 }
 
+void RecordSet::emitAboutToReset()
+{
+    if (signalsOn())
+        Q_EMIT aboutToReset();
+}
+
+void RecordSet::emitReset()
+{
+    if (signalsOn())
+        Q_EMIT dataReset();
+}
+
 void RecordSet::open(const QString& sql, const Params& params)
 {
-    close();
-    read(sql, params);
+    emitAboutToReset();
+    try {
+        read(sql, params);
+    } catch (...) {
+        // A statement that fails leaves the set closed.
+        m_rows.clear();
+        m_columns.clear();
+        m_columnIndex.clear();
+        m_origins.clear();
+        m_table.clear();
+        m_keyColumn = -1;
+        m_current = 0;
+        m_bof = m_eof = true;
+        m_modified = false;
+        m_sortText.clear();
+        setState(State::Inactive);
+        emitReset();
+        throw;
+    }
     m_sql = sql;
     m_params = params;
+    m_sortText.clear();
     m_current = 0;
     m_bof = true;
     m_eof = m_rows.empty();
+    m_modified = false;
     setState(State::Browse);
-    if (signalsOn())
-        Q_EMIT dataReset();
+    emitReset();
     fireScroll();
 }
 
-void RecordSet::requery()
+bool RecordSet::requery()
 {
     if (!isOpen())
         throw LogError(QStringLiteral("The record set is not open."));
-    ensureBrowse();
+    if (!ensureBrowse())
+        return false;
     const QVariant key = m_keyColumn >= 0 && !m_rows.empty()
                              ? m_rows[size_t(m_current)].values[size_t(m_keyColumn)]
                              : QVariant();
     const QString sql = m_sql;
     const Params params = m_params;
-    read(sql, params);
+    emitAboutToReset();
+    try {
+        read(sql, params);
+    } catch (...) {
+        emitReset();
+        throw;
+    }
+    if (!m_sortText.isEmpty())
+        sortRows(m_sortText);
     m_current = 0;
     if (key.isValid()) {
         for (size_t i = 0; i < m_rows.size(); ++i) {
@@ -106,9 +125,9 @@ void RecordSet::requery()
     }
     m_bof = m_current == 0;
     m_eof = m_rows.empty();
-    if (signalsOn())
-        Q_EMIT dataReset();
+    emitReset();
     fireScroll();
+    return true;
 }
 
 void RecordSet::read(const QString& sql, const Params& params)
@@ -176,6 +195,7 @@ void RecordSet::close()
 {
     if (m_state == State::Inactive)
         return;
+    emitAboutToReset();
     m_rows.clear();
     m_columns.clear();
     m_columnIndex.clear();
@@ -185,9 +205,9 @@ void RecordSet::close()
     m_current = 0;
     m_bof = m_eof = true;
     m_modified = false;
+    m_sortText.clear();
     setState(State::Inactive);
-    if (signalsOn())
-        Q_EMIT dataReset();
+    emitReset();
 }
 
 void RecordSet::setState(State s)
@@ -207,12 +227,13 @@ void RecordSet::fireScroll()
         afterScroll(*this);
 }
 
-void RecordSet::ensureBrowse()
+bool RecordSet::ensureBrowse()
 {
     if (m_state == State::Insert && !m_modified)
         cancel();
     else if (m_state == State::Insert || m_state == State::Edit)
         post();
+    return m_state == State::Browse;
 }
 
 void RecordSet::setCurrent(int index, bool scroll)
@@ -223,31 +244,30 @@ void RecordSet::setCurrent(int index, bool scroll)
         fireScroll();
 }
 
-void RecordSet::first()
+bool RecordSet::first()
 {
-    if (!isOpen())
-        return;
-    ensureBrowse();
+    if (!isOpen() || !ensureBrowse())
+        return false;
     setCurrent(0);
     m_bof = true;
     m_eof = m_rows.empty();
+    return true;
 }
 
-void RecordSet::last()
+bool RecordSet::last()
 {
-    if (!isOpen())
-        return;
-    ensureBrowse();
+    if (!isOpen() || !ensureBrowse())
+        return false;
     setCurrent(m_rows.empty() ? 0 : int(m_rows.size()) - 1);
     m_eof = true;
     m_bof = m_rows.empty();
+    return true;
 }
 
-void RecordSet::next()
+bool RecordSet::next()
 {
-    if (!isOpen())
-        return;
-    ensureBrowse();
+    if (!isOpen() || !ensureBrowse())
+        return false;
     if (m_current + 1 < int(m_rows.size())) {
         setCurrent(m_current + 1);
         m_bof = false;
@@ -255,13 +275,13 @@ void RecordSet::next()
     } else {
         m_eof = true;
     }
+    return true;
 }
 
-void RecordSet::prior()
+bool RecordSet::prior()
 {
-    if (!isOpen())
-        return;
-    ensureBrowse();
+    if (!isOpen() || !ensureBrowse())
+        return false;
     if (m_current > 0) {
         setCurrent(m_current - 1);
         m_bof = false;
@@ -269,16 +289,61 @@ void RecordSet::prior()
     } else {
         m_bof = true;
     }
+    return true;
 }
 
-void RecordSet::moveTo(int recNo)
+bool RecordSet::moveTo(int recNo)
 {
-    if (!isOpen() || m_rows.empty())
-        return;
-    ensureBrowse();
+    if (!isOpen() || m_rows.empty() || !ensureBrowse() || m_rows.empty())
+        return false;
     const int index = std::clamp(recNo - 1, 0, int(m_rows.size()) - 1);
     setCurrent(index);
     m_bof = m_eof = false;
+    return true;
+}
+
+QVariant RecordSet::keyAt(int row) const
+{
+    if (m_keyColumn < 0 || row < 0 || row >= int(m_rows.size()))
+        return {};
+    return m_rows[size_t(row)].values[size_t(m_keyColumn)];
+}
+
+QVariant RecordSet::key() const
+{
+    return keyAt(m_current);
+}
+
+bool RecordSet::locate(const QString& field, const QVariant& value)
+{
+    const int column = requireField(field);
+    if (!isOpen())
+        return false;
+    const QVariant wanted = toStored(column, value);
+    auto matches = [&](int r) {
+        const QVariant& v = cell(r, column);
+        if (v.isNull() || wanted.isNull())
+            return v.isNull() && wanted.isNull();
+        if (v.typeId() == QMetaType::QByteArray || wanted.typeId() == QMetaType::QString)
+            return storedText(v) == wanted.toString();
+        return v == wanted;
+    };
+    for (int r = 0; r < int(m_rows.size()); ++r) {
+        if (matches(r)) {
+            const quint64 id = m_rows[size_t(r)].id;
+            if (!ensureBrowse())
+                return false;
+            for (int j = 0; j < int(m_rows.size()); ++j) {
+                if (m_rows[size_t(j)].id == id) {
+                    setCurrent(j);
+                    m_bof = m_eof = false;
+                    return true;
+                }
+            }
+            return false;
+        }
+    }
+    return false;
 }
 
 RecordSet::Bookmark RecordSet::bookmark() const
@@ -294,7 +359,8 @@ bool RecordSet::gotoBookmark(const Bookmark& mark)
         return false;
     for (size_t i = 0; i < m_rows.size(); ++i) {
         if (m_rows[i].id == mark.id) {
-            ensureBrowse();
+            if (!ensureBrowse())
+                return false;
             // A post may have dropped a new row: look again.
             for (size_t j = 0; j < m_rows.size(); ++j) {
                 if (m_rows[j].id == mark.id) {
@@ -381,27 +447,62 @@ bool RecordSet::isNull(const QString& name) const
     return raw(name).isNull();
 }
 
-QVariant RecordSet::value(const QString& name) const
+QVariant RecordSet::typed(const QVariant& stored, int column) const
 {
-    const QVariant v = storedValue(name);
+    const QVariant v =
+        stored.typeId() == QMetaType::QByteArray ? QVariant(storedText(stored)) : stored;
     if (v.isNull())
         return {};
-    switch (m_columns[size_t(fieldIndex(name))].type.value_or(LogType::Memo)) {
+    switch (m_columns[size_t(column)].type.value_or(LogType::Memo)) {
     case LogType::Currency:
         return Money::fromUnits(v.toLongLong()).toDouble();
     case LogType::YesNo:
         return v.toLongLong() != 0;
     case LogType::DateTime: {
         const QString s = v.toString();
-        if (s.size() == 10)
-            return date(name);
         if (s.size() == 8)
-            return time(name);
-        return dateTime(name);
+            return QTime::fromString(s, QStringLiteral("HH:mm:ss"));
+        const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
+        if (!d.isValid() || d == ZeroDate)
+            return s.size() > 10 && d == ZeroDate
+                       ? QVariant(QDateTime(
+                             ZeroDate, QTime::fromString(s.mid(11, 8), QStringLiteral("HH:mm:ss"))))
+                       : QVariant();
+        if (s.size() == 10)
+            return d;
+        const QTime t = QTime::fromString(s.mid(11, 8), QStringLiteral("HH:mm:ss"));
+        return QDateTime(d, t.isValid() ? t : QTime(0, 0));
     }
     default:
         return v;
     }
+}
+
+QVariant RecordSet::value(const QString& name) const
+{
+    const int i = requireField(name);
+    if (m_rows.empty())
+        return {};
+    return typed(cell(m_current, i), i);
+}
+
+QVariant RecordSet::valueAt(int row, int column) const
+{
+    if (row < 0 || row >= int(m_rows.size()) || column < 0 || column >= int(m_columns.size()))
+        return {};
+    return typed(cell(row, column), column);
+}
+
+QVariant RecordSet::valueAt(int row, const QString& name) const
+{
+    return valueAt(row, fieldIndex(name));
+}
+
+std::optional<LogType> RecordSet::columnType(int column) const
+{
+    if (column < 0 || column >= int(m_columns.size()))
+        return std::nullopt;
+    return m_columns[size_t(column)].type;
 }
 
 QString RecordSet::text(const QString& name) const
@@ -571,22 +672,23 @@ void RecordSet::requireWritable() const
         throw LogError(QStringLiteral("Cannot modify a read-only dataset"));
 }
 
-void RecordSet::insert()
+bool RecordSet::insert()
 {
-    startInsert(false);
+    return startInsert(false);
 }
 
-void RecordSet::append()
+bool RecordSet::append()
 {
-    startInsert(true);
+    return startInsert(true);
 }
 
-void RecordSet::startInsert(bool atEnd)
+bool RecordSet::startInsert(bool atEnd)
 {
     requireWritable();
-    ensureBrowse();
+    if (!ensureBrowse())
+        return false;
     if (beforeInsert && beforeInsert(*this) == Abort)
-        return;
+        return false;
     Row row;
     row.id = m_nextId++;
     row.values.resize(m_columns.size());
@@ -596,6 +698,8 @@ void RecordSet::startInsert(bool atEnd)
     }
     m_insertedFrom = m_current;
     const int at = atEnd || m_rows.empty() ? int(m_rows.size()) : m_current;
+    if (signalsOn())
+        Q_EMIT aboutToInsertRow(at);
     m_rows.insert(m_rows.begin() + at, std::move(row));
     m_current = at;
     m_bof = m_eof = false;
@@ -606,6 +710,7 @@ void RecordSet::startInsert(bool atEnd)
     if (afterInsert)
         afterInsert(*this);
     fireScroll();
+    return true;
 }
 
 void RecordSet::edit()
@@ -723,6 +828,8 @@ void RecordSet::cancel()
 {
     if (m_state == State::Insert) {
         const int at = m_current;
+        if (signalsOn())
+            Q_EMIT aboutToRemoveRow(at);
         m_rows.erase(m_rows.begin() + at);
         if (signalsOn())
             Q_EMIT rowRemoved(at);
@@ -765,6 +872,8 @@ void RecordSet::remove()
                           .arg(quoted(m_table), quoted(m_origins[size_t(m_keyColumn)])),
                       {{QStringLiteral(":key"), key}});
     const int at = m_current;
+    if (signalsOn())
+        Q_EMIT aboutToRemoveRow(at);
     m_rows.erase(m_rows.begin() + at);
     if (signalsOn())
         Q_EMIT rowRemoved(at);
@@ -777,16 +886,63 @@ void RecordSet::remove()
     fireScroll();
 }
 
-void RecordSet::sort(const QString& order)
+bool RecordSet::sort(const QString& order)
 {
     if (!isOpen())
-        return;
-    ensureBrowse();
+        return false;
+    if (!ensureBrowse())
+        return false;
+    emitAboutToReset();
+    try {
+        sortRows(order);
+    } catch (...) {
+        emitReset();
+        throw;
+    }
+    m_sortText = order;
+    if (signalsOn()) {
+        Q_EMIT dataReset();
+        Q_EMIT currentChanged(m_current);
+    }
+    return true;
+}
+
+namespace {
+
+// A text as a key that sorts without regard to case: ASCII folded in place, other text
+// case-folded by Unicode rules.
+QByteArray foldedKey(const QVariant& v)
+{
+    QByteArray bytes =
+        v.typeId() == QMetaType::QByteArray ? v.toByteArray() : v.toString().toUtf8();
+    bool ascii = true;
+    for (const char c : std::as_const(bytes)) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (!ascii)
+        return QString::fromUtf8(bytes).toCaseFolded().toUtf8();
+    for (char& c : bytes) {
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + ('a' - 'A'));
+    }
+    return bytes;
+}
+
+} // namespace
+
+void RecordSet::sortRows(const QString& order)
+{
     struct Key
     {
         int column;
         bool descending;
         bool numeric;
+        std::vector<char> isNull;
+        std::vector<double> numbers;
+        std::vector<QByteArray> texts;
     };
     std::vector<Key> keys;
     for (const QString& part : order.split(u',', Qt::SkipEmptyParts)) {
@@ -800,33 +956,63 @@ void RecordSet::sort(const QString& order)
             else if (dir != QLatin1String("ASC"))
                 throw LogError(QStringLiteral("Invalid sort order: %1").arg(part.trimmed()));
         }
-        keys.push_back({column, descending, isNumericType(m_columns[size_t(column)].type)});
+        keys.push_back(
+            {column, descending, isNumericType(m_columns[size_t(column)].type), {}, {}, {}});
     }
-    for (const Key& k : keys) {
+    const size_t n = m_rows.size();
+    // Sort keys are worked out once per row, not once per comparison.
+    for (Key& k : keys) {
         if (m_columns[size_t(k.column)].type == LogType::Memo)
             loadColumn(k.column);
+        k.isNull.resize(n);
+        if (k.numeric)
+            k.numbers.resize(n);
+        else
+            k.texts.resize(n);
+        for (size_t r = 0; r < n; ++r) {
+            const QVariant& v = m_rows[r].values[size_t(k.column)];
+            k.isNull[r] = v.isNull();
+            if (v.isNull())
+                continue;
+            if (k.numeric)
+                k.numbers[r] = v.toDouble();
+            else
+                k.texts[r] = foldedKey(v);
+        }
     }
-    const Bookmark mark = bookmark();
-    std::stable_sort(m_rows.begin(), m_rows.end(), [&keys](const Row& a, const Row& b) {
+    std::vector<int> perm(n);
+    for (size_t r = 0; r < n; ++r)
+        perm[r] = int(r);
+    std::stable_sort(perm.begin(), perm.end(), [&keys](int a, int b) {
         for (const Key& k : keys) {
-            const int c =
-                compareStored(a.values[size_t(k.column)], b.values[size_t(k.column)], k.numeric);
+            int c = 0;
+            const bool an = k.isNull[size_t(a)], bn = k.isNull[size_t(b)];
+            if (an || bn) {
+                c = an == bn ? 0 : (an ? -1 : 1);
+            } else if (k.numeric) {
+                const double x = k.numbers[size_t(a)], y = k.numbers[size_t(b)];
+                c = x < y ? -1 : (x > y ? 1 : 0);
+            } else {
+                const int t = k.texts[size_t(a)].compare(k.texts[size_t(b)]);
+                c = t < 0 ? -1 : (t > 0 ? 1 : 0);
+            }
             if (c != 0)
                 return k.descending ? c > 0 : c < 0;
         }
         return false;
     });
-    int current = 0;
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].id == mark.id) {
-            current = int(i);
+    const quint64 currentId = n ? m_rows[size_t(m_current)].id : 0;
+    std::vector<Row> sorted;
+    sorted.reserve(n);
+    for (const int r : perm)
+        sorted.push_back(std::move(m_rows[size_t(r)]));
+    m_rows = std::move(sorted);
+    m_current = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (m_rows[i].id == currentId) {
+            m_current = int(i);
             break;
         }
-    }
-    m_current = current;
-    if (signalsOn()) {
-        Q_EMIT dataReset();
-        Q_EMIT currentChanged(m_current);
     }
 }
 
@@ -854,6 +1040,13 @@ void RecordSet::loadColumn(int column)
         if (v.metaType() == QMetaType::fromType<DeferredMemo>())
             v = QVariant();
     }
+}
+
+void RecordSet::disableControls()
+{
+    // Listeners see the whole suspension as one reset.
+    if (m_disabled++ == 0)
+        Q_EMIT aboutToReset();
 }
 
 void RecordSet::enableControls()

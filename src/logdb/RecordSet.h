@@ -44,7 +44,13 @@ inline constexpr int DeferredMemoBytes = 256;
 // state stay as they were, and no message is shown.
 //
 // Moving to another row while a row is in insert or edit posts it first (a new row nobody
-// changed is dropped instead), so a failing post also stops the move.
+// changed is dropped instead). When that save is refused (BeforePost aborts) or fails, the
+// move, insert, sort or requery that asked for it does not happen: the row stays in its
+// insert or edit state with its values.
+//
+// Listeners are told before and after every change of the rows (aboutToReset/dataReset,
+// aboutToInsertRow/rowInserted, aboutToRemoveRow/rowRemoved), so one item model can follow
+// any set. While the change signals are suspended, the suspension itself counts as one reset.
 //
 // Errors are thrown as LogError carrying the engine's own text; a failing post leaves the
 // row in its insert or edit state with the values as they were set.
@@ -71,12 +77,16 @@ public:
 
     // Opens (or reopens) on a select statement; the current row is the first.
     void open(const QString& sql, const Params& params = {});
-    // Reads the same statement again, keeping the current row when it still exists.
-    void requery();
+    // Reads the same statement again, keeping the current row when it still exists and the
+    // sort order last set. False when a pending save was refused (nothing happened).
+    bool requery();
     void close();
     bool isOpen() const { return m_state != State::Inactive; }
     State state() const { return m_state; }
     QString sql() const { return m_sql; }
+    Params params() const { return m_params; }
+    // The order last given to sort(); empty after open.
+    QString sortText() const { return m_sortText; }
     // The table rows are written to; empty for a read-only set.
     QString tableName() const { return m_readOnly ? QString() : m_table; }
 
@@ -85,14 +95,23 @@ public:
     int recNo() const { return m_rows.empty() ? 0 : m_current + 1; } // 1-based, 0 when empty
     bool bof() const { return m_bof; }
     bool eof() const { return m_eof; }
-    void first();
-    void last();
-    void next();
-    void prior();
-    void moveTo(int recNo);
+    // Moves return false when nothing moved because a pending save was refused.
+    bool first();
+    bool last();
+    bool next();
+    bool prior();
+    bool moveTo(int recNo);
 
     Bookmark bookmark() const;
     bool gotoBookmark(const Bookmark& mark);
+
+    // The primary key of the current row (invalid when the set has none or is empty); it
+    // survives a reopen, unlike a bookmark.
+    QVariant key() const;
+    QVariant keyAt(int row) const;
+    // Makes the first row whose field equals value current; false when there is none (or
+    // a pending save was refused).
+    bool locate(const QString& field, const QVariant& value);
 
     // Fields of the current row.
     QStringList fieldNames() const;
@@ -113,8 +132,13 @@ public:
     QDateTime dateTime(const QString& name) const;
     // The stored value, as the engine holds it.
     QVariant storedValue(const QString& name) const;
-    // Values of another row (0-based), for grids.
+    // Values of another row (0-based), for grids and reports; the current row stays.
     QVariant storedValueAt(int row, int column) const;
+    // As value(), for any row (0-based); invalid for a null value or a row out of range.
+    QVariant valueAt(int row, int column) const;
+    QVariant valueAt(int row, const QString& name) const;
+    std::optional<LogType> columnType(int column) const;
+    int columnCount() const { return int(m_columns.size()); }
     int fieldIndex(const QString& name) const;
 
     // Sets a field of the current row; only in the insert or edit state.
@@ -122,19 +146,22 @@ public:
     void setNull(const QString& name) { setValue(name, QVariant()); }
     bool isModified() const { return m_modified; }
 
-    void insert(); // a new row before the current one
-    void append(); // a new row at the end
+    // A new row before the current one / at the end; false when a pending save was refused
+    // or BeforeInsert aborted.
+    bool insert();
+    bool append();
     void edit();
     void post();
     void cancel();
     void remove();
 
     // Re-sorts the rows already read: "Column ASC", "Column DESC", or several separated by
-    // commas. The current row stays current.
-    void sort(const QString& order);
+    // commas. Text sorts without regard to case (every letter, not only A to Z); nulls come
+    // first. The current row stays current. False when a pending save was refused.
+    bool sort(const QString& order);
 
     // Suspends and resumes the change signals (nested); events still fire.
-    void disableControls() { ++m_disabled; }
+    void disableControls();
     void enableControls();
     bool controlsDisabled() const { return m_disabled > 0; }
 
@@ -143,6 +170,9 @@ public:
 
 Q_SIGNALS:
     // For views: the whole set changed, one row changed, the current row or state changed.
+    void aboutToReset();
+    void aboutToInsertRow(int row);
+    void aboutToRemoveRow(int row);
     void dataReset();
     void rowChanged(int row);
     void rowInserted(int row);
@@ -163,8 +193,13 @@ private:
     };
 
     void read(const QString& sql, const Params& params);
-    void ensureBrowse();
-    void startInsert(bool atEnd);
+    // Saves or drops a pending row; false when it is still pending (the save was refused).
+    bool ensureBrowse();
+    bool startInsert(bool atEnd);
+    void sortRows(const QString& order);
+    QVariant typed(const QVariant& stored, int column) const;
+    void emitAboutToReset();
+    void emitReset();
     void setCurrent(int index, bool fireScroll = true);
     void fireScroll();
     void writeInsert(Row& row);
@@ -183,6 +218,7 @@ private:
     LogConnection& m_connection;
     QString m_sql;
     Params m_params;
+    QString m_sortText;
     QString m_table;
     int m_keyColumn = -1;
     bool m_readOnly = true;

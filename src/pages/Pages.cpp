@@ -1,4 +1,4 @@
-#include "app/Pages.h"
+#include "pages/Pages.h"
 
 namespace hb {
 

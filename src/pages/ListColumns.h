@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace hb {
+
+// How a list column shows its field.
+enum class ColumnFormat {
+    Text,
+    Date,   // the user's short date; no date shows nothing
+    Number, // with the column's pattern ("00.00")
+    Money,  // the currency symbol and "#,##0.00"
+    Check,  // a yes/no field drawn as a check box
+};
+
+struct ListColumn
+{
+    QString field;
+    QString title;
+    ColumnFormat format = ColumnFormat::Text;
+    QString pattern; // for Number
+};
+using ListColumns = std::vector<ListColumn>;
+
+} // namespace hb
