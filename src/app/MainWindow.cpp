@@ -1,16 +1,22 @@
 #include "app/MainWindow.h"
 
 #include "app/CoverPage.h"
+#include "app/LogPages.h"
 #include "app/PlaceholderPage.h"
 #include "app/SetupPage.h"
 #include "app/help/ContextHelp.h"
 #include "app/help/HelpWindow.h"
+#include "common/AppContext.h"
 #include "common/Clock.h"
 #include "common/Formats.h"
 #include "common/Messages.h"
 #include "common/Shell.h"
 #include "logdb/LogSession.h"
 #include "machinery/StartingHours.h"
+#include "pages/CommandGuard.h"
+#include "pages/PageContext.h"
+#include "pages/PageRegistry.h"
+#include "pages/SearchForm.h"
 #include "settings/Autostart.h"
 #include "settings/DisplayPrefs.h"
 #include "settings/IniFile.h"
@@ -40,6 +46,17 @@ namespace {
 
 const QString Later = QStringLiteral("This comes in a later version of Helmbook.");
 
+// A page that is only a widget: the cover, the setup page and the pages to come.
+class WidgetPage : public HostedPage
+{
+public:
+    explicit WidgetPage(QWidget* widget) : m_widget(widget) {}
+    QWidget* widget() override { return m_widget; }
+
+private:
+    QWidget* m_widget;
+};
+
 QIcon themed(const char* name, QStyle::StandardPixmap fallback)
 {
     return QIcon::fromTheme(QString::fromLatin1(name),
@@ -60,6 +77,13 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
                                                                   m_settings, *m_formats},
                                              m_dataFolder);
     m_session->writeStartingHours = writeStartingHours;
+    if (!m_s.searchDialogs)
+        m_ownSearchDialogs = std::make_unique<QtSearchDialogs>();
+    m_context = std::make_unique<AppContext>(AppContext{m_s.messages, m_s.fileDialogs, m_s.clock,
+                                                        m_s.shell, m_settings, *m_formats,
+                                                        &m_session->connection(), nullptr});
+    m_pageContext = std::make_unique<PageContext>(PageContext{
+        *m_context, *this, m_s.searchDialogs ? *m_s.searchDialogs : *m_ownSearchDialogs});
     connect(m_session.get(), &LogSession::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_session.get(), &LogSession::statusMessage, this, &MainWindow::setStatusText);
     // After a failed open the cover page is shown with the log closed; the next page asked
@@ -67,17 +91,18 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
     connect(m_session.get(), &LogSession::coverPageRequested, this, [this] {
         m_current = Page::Helmbk;
         m_stack->setCurrentWidget(m_cover);
+        offerSearch(false);
         Q_EMIT pageShown(Page::Helmbk);
     });
     connect(m_session.get(), &LogSession::endProgram, this, &MainWindow::endProgram);
     connect(m_session.get(), &LogSession::logOpened, this, [this] {
-        // The watch page needs a trip to write into.
-        if (auto* watch =
-                m_pages.value(Page::TripTab)
-                    ->findChild<QPushButton*>(QString::fromLatin1(pageInfo(Page::WatchMan).name)))
-            watch->setEnabled(m_session->tripLogHasRows());
-        if (m_cover && m_session->boatInfo().isOpen() && !m_session->boatInfo().isEmpty())
-            m_cover->setVesselName(m_session->boatInfo().text(QStringLiteral("VesName")));
+        runCommand(m_s.messages, [this] {
+            // The watch page needs a trip to write into.
+            if (m_watchButton)
+                m_watchButton->setEnabled(m_session->tripLogHasRows());
+            if (m_cover && m_session->boatInfo().isOpen() && !m_session->boatInfo().isEmpty())
+                m_cover->setVesselName(m_session->boatInfo().text(QStringLiteral("VesName")));
+        });
     });
 
     m_status = new QLabel;
@@ -186,7 +211,8 @@ QAction* MainWindow::makeAction(const QString& name, const QString& text, const 
         a->setToolTip(hint); // not a status tip: the status bar keeps the page's text
     if (!shortcut.isEmpty())
         a->setShortcut(shortcut);
-    connect(a, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    connect(a, &QAction::triggered, this,
+            [this, run = std::move(run)] { runCommand(m_s.messages, run); });
     m_actions.insert(name, a);
     return a;
 }
@@ -211,22 +237,31 @@ void MainWindow::buildPages()
     m_stack = new QStackedWidget;
     setCentralWidget(m_stack);
     m_cover = new CoverPage;
+    const PageRegistry registry = logPageRegistry();
+    QHash<Page, PlaceholderPage*> placeholders;
     for (const PageInfo& info : pageTable()) {
-        QWidget* page = nullptr;
+        std::unique_ptr<HostedPage> hosted;
         if (info.page == Page::Helmbk) {
-            page = m_cover;
+            hosted = std::make_unique<WidgetPage>(m_cover);
         } else if (info.page == Page::Setup) {
-            page = m_setup = new SetupPage;
+            hosted = std::make_unique<WidgetPage>(m_setup = new SetupPage);
+        } else if (registry.has(info.page)) {
+            hosted = registry.make(info.page, *m_pageContext);
         } else {
-            page = new PlaceholderPage(QString::fromLatin1(info.name),
-                                       QString::fromLatin1(info.caption));
+            auto* placeholder = new PlaceholderPage(QString::fromLatin1(info.name),
+                                                    QString::fromLatin1(info.caption));
+            placeholders.insert(info.page, placeholder);
+            hosted = std::make_unique<WidgetPage>(placeholder);
         }
+        QWidget* page = hosted->widget();
         m_stack->addWidget(page);
         m_pages.insert(info.page, page);
+        m_hosted.insert(info.page, hosted.get());
+        m_ownedPages.push_back(std::move(hosted));
         offerHelpTopic(page, QString::fromLatin1(info.helpTopic),
                        [this](const QString& topic) { showHelp(topic); });
     }
-    // The pages reached from other pages, until those pages come with their own buttons.
+    // The pages reached from pages to come, until those pages come with their own buttons.
     struct Lead
     {
         Page from;
@@ -250,19 +285,26 @@ void MainWindow::buildPages()
         {Page::ContactTab, "Services Log", Page::Services},
     };
     // The generator and watermaker logs are windows of their own, not built yet.
-    auto* trip = static_cast<PlaceholderPage*>(m_pages.value(Page::TripTab));
-    for (const auto& [key, text] : {std::pair{DisplayKey::GenLog, "Generator Log"},
-                                    std::pair{DisplayKey::WMLog, "Watermaker Log"}}) {
-        QPushButton* button = trip->addButton(QString::fromLatin1(text));
-        button->setObjectName(QString::fromLatin1(key));
-        connect(button, &QPushButton::clicked, this, [this] { m_s.messages.information(Later); });
+    if (PlaceholderPage* trip = placeholders.value(Page::TripTab)) {
+        for (const auto& [key, text] : {std::pair{DisplayKey::GenLog, "Generator Log"},
+                                        std::pair{DisplayKey::WMLog, "Watermaker Log"}}) {
+            QPushButton* button = trip->addButton(QString::fromLatin1(text));
+            button->setObjectName(QString::fromLatin1(key));
+            connect(button, &QPushButton::clicked, this,
+                    [this] { m_s.messages.information(Later); });
+        }
     }
     for (const Lead& lead : leads) {
-        auto* from = static_cast<PlaceholderPage*>(m_pages.value(lead.from));
+        PlaceholderPage* from = placeholders.value(lead.from);
+        if (!from)
+            continue;
         QPushButton* button = from->addButton(QString::fromLatin1(lead.text));
         button->setObjectName(QString::fromLatin1(pageInfo(lead.to).name));
+        if (lead.to == Page::WatchMan)
+            m_watchButton = button;
         const Page to = lead.to;
-        connect(button, &QPushButton::clicked, this, [this, to] { showPage(to); });
+        connect(button, &QPushButton::clicked, this,
+                [this, to] { runCommand(m_s.messages, [this, to] { showPage(to); }); });
     }
     m_stack->setCurrentWidget(m_cover);
 }
@@ -276,11 +318,15 @@ void MainWindow::buildMenus()
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
     file->addAction(makeAction(QStringLiteral("New1"), QStringLiteral("New Log.."), {},
-                               QKeySequence(Qt::CTRL | Qt::Key_N),
-                               [this] { m_session->New1Click(); }));
+                               QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+                                   if (readyForLogCommand())
+                                       m_session->New1Click();
+                               }));
     file->addAction(makeAction(QStringLiteral("Load1"), QStringLiteral("Open Log.."), {},
-                               QKeySequence(Qt::CTRL | Qt::Key_O),
-                               [this] { m_session->Load1Click(); }));
+                               QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
+                                   if (readyForLogCommand())
+                                       m_session->Load1Click();
+                               }));
     file->addAction(makeAction(QStringLiteral("SaveAs1"), QStringLiteral("Backup Log.."), {},
                                QKeySequence(Qt::CTRL | Qt::Key_B), [this] { backup(); }));
     file->addSeparator();
@@ -334,17 +380,20 @@ void MainWindow::buildMenus()
     }
 
     QMenu* wizards = bar->addMenu(QStringLiteral("&Wizards"));
-    wizards->addAction(makeAction(
-        QStringLiteral("CreateNewLog1"), QStringLiteral("New Log Wizard.."), {},
-        QKeySequence(Qt::CTRL | Qt::Key_W), [this] { m_session->CreateNewLog1Click(); }));
+    wizards->addAction(makeAction(QStringLiteral("CreateNewLog1"),
+                                  QStringLiteral("New Log Wizard.."), {},
+                                  QKeySequence(Qt::CTRL | Qt::Key_W), [this] {
+                                      if (readyForLogCommand())
+                                          m_session->CreateNewLog1Click();
+                                  }));
     wizards->addAction(makeAction(QStringLiteral("BackupWizard1"),
                                   QStringLiteral("Backup Log Wizard.."), {}, {},
                                   [this] { backup(); }));
     wizards->addAction(makeAction(QStringLiteral("Import1"),
                                   QStringLiteral("Import Keelnote Data.."), {}, {},
                                   [this] { importData(); }));
-    wizards->addAction(
-        makeAction(QStringLiteral("Search1"), QStringLiteral("Search.."), {}, {}, later));
+    wizards->addAction(makeAction(QStringLiteral("Search1"), QStringLiteral("Search.."), {}, {},
+                                  [this] { searchCommand(); }));
 
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->addAction(makeAction(QStringLiteral("Preferences1"), QStringLiteral("Preferences.."),
@@ -365,8 +414,10 @@ void MainWindow::buildMenus()
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->addAction(makeAction(QStringLiteral("HelmbookHelp1"), QStringLiteral("Helmbook Help"), {},
-                               QKeySequence(Qt::Key_F1),
-                               [this] { showHelp(QStringLiteral("contents")); }));
+                               QKeySequence(Qt::Key_F1), [this] {
+                                   if (searchRule())
+                                       showHelp(QStringLiteral("contents"));
+                               }));
     help->addSeparator();
     help->addAction(makeAction(QStringLiteral("CheckUpdates1"),
                                QStringLiteral("Check For Updates.."), {}, {},
@@ -422,9 +473,15 @@ void MainWindow::buildToolBar()
     };
     const std::vector<Tool> tools = {
         {"NewLogBtn", "New", "New Log", "document-new", QStyle::SP_FileIcon,
-         [this] { m_session->New1Click(); }},
+         [this] {
+             if (readyForLogCommand())
+                 m_session->New1Click();
+         }},
         {"OpenLogBtn", "Open", "Open Log", "document-open", QStyle::SP_DialogOpenButton,
-         [this] { m_session->Load1Click(); }},
+         [this] {
+             if (readyForLogCommand())
+                 m_session->Load1Click();
+         }},
         {"BackupBtn", "Backup", "Backup Logs", "document-save", QStyle::SP_DialogSaveButton,
          [this] { backup(); }},
         {nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase, {}},
@@ -446,26 +503,27 @@ void MainWindow::buildToolBar()
          QStyle::SP_FileDialogContentsView,
          [this] {
              showPage(Page::Expense);
-             setStatusText(QString::fromLatin1(pageInfo(Page::Expense).statusText));
+             if (m_current == Page::Expense)
+                 setStatusText(QString::fromLatin1(pageInfo(Page::Expense).statusText));
          }},
         {nullptr, nullptr, nullptr, nullptr, QStyle::SP_CustomBase, {}},
         {"HelpBtn", "Help", "Help!", "help-contents", QStyle::SP_DialogHelpButton,
-         [this] { showHelp(QStringLiteral("contents")); }},
+         [this] {
+             if (searchRule())
+                 showHelp(QStringLiteral("contents"));
+         }},
         {"UpdateBtn", "Updates", "Check For Updates", "system-software-update",
          QStyle::SP_BrowserReload, [this] { checkForUpdates(); }},
         {"HomeBtn", "Home", "Home", "go-home", QStyle::SP_DirHomeIcon,
          [this] {
-             setStatusText(QStringLiteral("Helmbook"));
              showPage(Page::Helmbk);
+             if (m_current == Page::Helmbk)
+                 setStatusText(QStringLiteral("Helmbook"));
          }},
         {"SearchBtn", "Search", "Search", "edit-find", QStyle::SP_FileDialogContentsView,
-         [this] { m_s.messages.information(Later); }},
-        {"CancelSearchBtn",
-         "Cancel",
-         "Cancel Search",
-         "edit-clear",
-         QStyle::SP_DialogCancelButton,
-         {}},
+         [this] { searchCommand(); }},
+        {"CancelSearchBtn", "Cancel", "Cancel Search", "edit-clear", QStyle::SP_DialogCancelButton,
+         [this] { cancelSearchCommand(); }},
     };
     for (const Tool& t : tools) {
         if (!t.name) {
@@ -478,9 +536,57 @@ void MainWindow::buildToolBar()
         a->setIcon(themed(t.icon, t.fallback));
         m_toolBar->addAction(a);
     }
-    // Offered by pages with a search; none of the pages built so far has one.
-    action(QStringLiteral("SearchBtn"))->setVisible(false);
-    action(QStringLiteral("CancelSearchBtn"))->setVisible(false);
+    // Offered by the pages with a search.
+    offerSearch(false);
+}
+
+void MainWindow::offerSearch(bool offered)
+{
+    m_searchOffered = offered;
+    action(QStringLiteral("Search1"))->setEnabled(offered);
+    showSearchButtons(m_searchActive);
+}
+
+void MainWindow::showSearchButtons(bool searching)
+{
+    action(QStringLiteral("SearchBtn"))->setVisible(m_searchOffered && !searching);
+    action(QStringLiteral("CancelSearchBtn"))->setVisible(m_searchOffered && searching);
+}
+
+const QString MainWindow::SearchRuleText =
+    QStringLiteral("You must select all records by clicking the \"Cancel Search\" button, on the "
+                   "main button bar, before you switch to another log screen!");
+
+bool MainWindow::searchRule()
+{
+    if (!m_searchActive)
+        return true;
+    m_s.messages.error(SearchRuleText);
+    return false;
+}
+
+bool MainWindow::readyForLogCommand()
+{
+    if (!searchRule())
+        return false;
+    HostedPage* page = m_hosted.value(m_current);
+    return !page || page->leaveStep();
+}
+
+void MainWindow::searchCommand()
+{
+    HostedPage* page = m_hosted.value(m_current);
+    if (page && page->offersSearch())
+        page->search();
+}
+
+void MainWindow::cancelSearchCommand()
+{
+    HostedPage* page = m_hosted.value(m_current);
+    if (page && page->offersSearch())
+        page->cancelSearch();
+    else
+        m_searchActive = false;
 }
 
 void MainWindow::showSetup(SubPage sub)
@@ -494,11 +600,17 @@ void MainWindow::showPage(Page page)
 {
     if (m_ending)
         return;
+    if (!searchRule())
+        return;
+    // The page left asks about its unsaved row first: opening the log again closes every
+    // record set.
+    if (HostedPage* from = m_hosted.value(m_current); from && !from->leaveStep())
+        return;
     // Every page shown works on the open log; after the window was re-activated it is opened
     // again first.
     if (m_started && !m_session->isLogOpen() && !m_session->endRequested())
         m_session->OpenDataBase();
-    if (m_ending)
+    if (m_ending || m_session->endRequested())
         return;
     m_current = page;
     m_stack->setCurrentWidget(m_pages.value(page));
@@ -507,6 +619,10 @@ void MainWindow::showPage(Page page)
         setStatusText(QString::fromLatin1(info.statusText));
     if (page == Page::Helmbk)
         coverPageShown();
+    HostedPage* to = m_hosted.value(page);
+    offerSearch(to && to->offersSearch());
+    if (to && m_session->connection().isOpen())
+        to->showStep();
     Q_EMIT pageShown(page);
 }
 
@@ -597,6 +713,8 @@ void MainWindow::showHelp(const QString& topic)
 
 void MainWindow::importData()
 {
+    if (!searchRule())
+        return;
     const QString program =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("ImportData"));
     if (!QFileInfo(program).isExecutable()) {
@@ -638,6 +756,8 @@ void MainWindow::about()
 
 void MainWindow::backup()
 {
+    if (!readyForLogCommand())
+        return;
     if (m_session->backupCommand())
         m_runCount = 0;
 }
@@ -659,6 +779,14 @@ void MainWindow::endProgram()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // An unsaved row is asked about before the program ends; a save that fails keeps it open.
+    if (!m_quitDone && !m_ending) {
+        HostedPage* page = m_hosted.value(m_current);
+        if (page && !page->leaveStep()) {
+            event->ignore();
+            return;
+        }
+    }
     if (!m_quitDone) {
         m_quitDone = true;
         if (!m_ending)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/PageHost.h"
 #include "pages/Pages.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <memory>
 
 class QAction;
+class QPushButton;
 class QLabel;
 class QStackedWidget;
 class QToolBar;
@@ -27,10 +29,17 @@ class LogDialogs;
 class LogSession;
 class Messages;
 class Shell;
+class SearchDialogs;
+class PageRegistry;
+struct AppContext;
+struct PageContext;
 
 // The main window: the page area without tabs, the menu, the tool bar and the status bar. It
-// owns the log session for the whole run and calls its operations from the menus.
-class MainWindow : public QMainWindow
+// owns the log session for the whole run and calls its operations from the menus. It hosts the
+// pages: it owns the search-active flag and moves between pages by the search rule, the leave
+// step of the page left, opening the log when needed, and the show step of the page shown.
+// Every command runs guarded: an error ends the command with its text shown.
+class MainWindow : public QMainWindow, public PageHost
 {
     Q_OBJECT
 public:
@@ -41,6 +50,7 @@ public:
         LogDialogs& logDialogs;
         Clock& clock;
         Shell& shell;
+        SearchDialogs* searchDialogs = nullptr; // none: the search window on screen
     };
 
     MainWindow(const Services& services, IniFile& settings, const QString& dataFolder,
@@ -54,16 +64,28 @@ public:
     // when the program was ended on the way (no log to work on).
     bool start();
 
-    void showPage(Page page);
+    // PageHost
+    bool searchActive() const override { return m_searchActive; }
+    void setSearchActive(bool active) override { m_searchActive = active; }
+    void showSearchButtons(bool searching) override;
+    void setStatusText(const QString& text) override;
+    void showPage(Page page) override;
+    bool metric() const override { return m_metric; }
+
     void showSetup(SubPage sub);
     Page currentPage() const { return m_current; }
     QWidget* pageWidget(Page page) const { return m_pages.value(page); }
+    HostedPage* hostedPage(Page page) const { return m_hosted.value(page); }
+    // The search rule: while a search is active, says so and returns false.
+    bool searchRule();
+    static const QString SearchRuleText;
+    // The context every page gets.
+    AppContext& context() { return *m_context; }
     // Actions by object name ("New1", "Quit1", "TripBtn", ...), for the window's own wiring
     // and for tests.
     QAction* action(const QString& name) const;
     QString statusText() const;
     PreferencesPanel& preferences() { return *m_prefs; }
-    bool metric() const { return m_metric; }
 
     // Runs when the cover page is shown and the reminder check is on: the start-up alerts.
     std::function<void()> startupAlertCheck;
@@ -98,7 +120,11 @@ private:
     void setAutoCheck(bool on);
     void about();
     void endProgram();
-    void setStatusText(const QString& text);
+    // Runs before a command that closes or copies the log: the search rule and the leave step.
+    bool readyForLogCommand();
+    void offerSearch(bool offered);
+    void searchCommand();
+    void cancelSearchCommand();
     void buildPreferences();
     void applyVisibility(const QString& key, bool visible);
     void savePrefs();
@@ -113,6 +139,14 @@ private:
     CoverPage* m_cover = nullptr;
     SetupPage* m_setup = nullptr;
     QHash<Page, QWidget*> m_pages;
+    QHash<Page, HostedPage*> m_hosted;
+    std::vector<std::unique_ptr<HostedPage>> m_ownedPages;
+    std::unique_ptr<SearchDialogs> m_ownSearchDialogs;
+    std::unique_ptr<AppContext> m_context;
+    std::unique_ptr<PageContext> m_pageContext;
+    QPushButton* m_watchButton = nullptr;
+    bool m_searchActive = false;
+    bool m_searchOffered = false;
     QHash<QString, QAction*> m_actions;
     QToolBar* m_toolBar = nullptr;
     HelpWindow* m_help = nullptr;

@@ -31,6 +31,7 @@ PlaceholderPage::PlaceholderPage(const QString& objectName, const QString& capti
 QPushButton* PlaceholderPage::addButton(const QString& text)
 {
     auto* button = new QPushButton(text);
+    button->setAccessibleName(text);
     button->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
     m_buttons->addWidget(button);
     return button;

@@ -17,9 +17,14 @@ enum class ColumnFormat {
 
 struct ListColumn
 {
+    ListColumn(QString field, QString title, ColumnFormat format = ColumnFormat::Text,
+               QString pattern = {})
+        : field(std::move(field)), title(std::move(title)), format(format),
+          pattern(std::move(pattern))
+    {}
     QString field;
     QString title;
-    ColumnFormat format = ColumnFormat::Text;
+    ColumnFormat format;
     QString pattern; // for Number
 };
 using ListColumns = std::vector<ListColumn>;

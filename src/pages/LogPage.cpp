@@ -192,7 +192,9 @@ void LogPage::followState()
     if (m_binder->editable() != edit) {
         m_binder->setEditable(edit);
         m_binder->load();
-        showCurrent();
+        // While a row is added or edited the page's own fields hold what the user typed.
+        if (!edit)
+            showCurrent();
     }
     editingChanged(edit);
 }
@@ -201,13 +203,19 @@ void LogPage::followCurrent()
 {
     m_list->showCurrentRow(m_query->isOpen() && !m_query->isEmpty() ? m_query->recNo() - 1 : -1);
     m_binder->load();
-    showCurrent();
+    if (!editing())
+        showCurrent();
 }
 
 void LogPage::reopen(const Selection& selection)
 {
     m_model->setBoldColumn(-1);
     m_query->open(selection.sql, selection.params);
+}
+
+bool LogPage::showAllTicked() const
+{
+    return m_showAll->isChecked();
 }
 
 Selection LogPage::boxSelection() const

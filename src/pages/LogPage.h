@@ -60,6 +60,7 @@ public:
     LogList& list() { return *m_list; }
     EditBar& editBar() { return *m_editBar; }
     QCheckBox& showAllBox() { return *m_showAll; }
+    bool showAllTicked() const;
     FieldBinder& binder() { return *m_binder; }
     bool editing() const;
     // Whether a search result is shown.
@@ -96,7 +97,8 @@ protected:
     virtual Selection showAllSelection(bool all) const = 0;
     // The page's own steps after its list opened on showing.
     virtual void pageShown() {}
-    // Shows the current row in the page's own (unbound) fields, on every change of row.
+    // Shows the current row in the page's own (unbound) fields, on every change of row while
+    // browsing (a new row's own fields are set by the page's insert handler).
     virtual void showCurrent() {}
     // The page's own controls follow the edit state.
     virtual void editingChanged(bool editing) { Q_UNUSED(editing); }
