@@ -365,6 +365,75 @@ private Q_SLOTS:
         QCOMPARE(walked, QStringList({"Marina", "anchorage"}));
     }
 
+    // A save refused by BeforePost stops whatever asked for it: nothing moves, sorts, inserts
+    // or reads again, the row stays in edit with its values, and a cancel afterwards restores
+    // that row (not another one).
+    void refusedSaveStopsTheCommand_data()
+    {
+        QTest::addColumn<Op>("command");
+        QTest::newRow("first") << Op([](RecordSet& r) { QVERIFY(!r.first()); });
+        QTest::newRow("last") << Op([](RecordSet& r) { QVERIFY(!r.last()); });
+        QTest::newRow("next") << Op([](RecordSet& r) { QVERIFY(!r.next()); });
+        QTest::newRow("prior") << Op([](RecordSet& r) { QVERIFY(!r.prior()); });
+        QTest::newRow("moveTo") << Op([](RecordSet& r) { QVERIFY(!r.moveTo(3)); });
+        QTest::newRow("gotoBookmark") << Op([](RecordSet& r) {
+            const RecordSet::Bookmark here = r.bookmark();
+            r.cancel();
+            r.first();
+            const RecordSet::Bookmark there = r.bookmark();
+            r.gotoBookmark(here);
+            r.edit();
+            r.setValue("Location", "Changed");
+            QVERIFY(!r.gotoBookmark(there));
+        });
+        QTest::newRow("insert") << Op([](RecordSet& r) { QVERIFY(!r.insert()); });
+        QTest::newRow("append") << Op([](RecordSet& r) { QVERIFY(!r.append()); });
+        QTest::newRow("sort") << Op([](RecordSet& r) { QVERIFY(!r.sort("Location DESC")); });
+        QTest::newRow("requery") << Op([](RecordSet& r) { QVERIFY(!r.requery()); });
+        QTest::newRow("locate") << Op([](RecordSet& r) { QVERIFY(!r.locate("Fuel_ID", 1)); });
+    }
+    void refusedSaveStopsTheCommand()
+    {
+        QFETCH(Op, command);
+        resetFuel();
+        RecordSet fuel(m_log);
+        fuel.open("select * from Fuel order by Fuel_ID");
+        fuel.beforePost = [](RecordSet&) { return RecordSet::Abort; };
+        fuel.moveTo(2);
+        fuel.edit();
+        fuel.setValue("Location", "Changed");
+        command(fuel);
+        QCOMPARE(fuel.state(), RecordSet::State::Edit);
+        QCOMPARE(fuel.recNo(), 2);
+        QCOMPARE(fuel.recordCount(), 3);
+        QCOMPARE(fuel.text("Location"), QString("Changed"));
+        fuel.cancel();
+        QCOMPARE(fuel.text("Location"), QString("anchorage"));
+        fuel.first();
+        QCOMPARE(fuel.text("Location"), QString("Dock")); // the first row was never overwritten
+    }
+
+    // Keys survive a reopen; the sort text and the statement can be read back.
+    void keysAndSelectionSurviveReopen()
+    {
+        resetFuel();
+        RecordSet fuel(m_log);
+        const Params params{{":min", 0}};
+        fuel.open("select * from Fuel where Amount > :min order by Fuel_ID", params);
+        fuel.moveTo(2);
+        const QVariant key = fuel.key();
+        QVERIFY(fuel.sort("Location DESC"));
+        QCOMPARE(fuel.sortText(), QString("Location DESC"));
+        // Text sorts without regard to case: "anchorage" comes after "Dock" going down.
+        QCOMPARE(fuel.valueAt(0, "Location").toString(), QString("Marina"));
+        QCOMPARE(fuel.valueAt(2, "Location").toString(), QString("anchorage"));
+        fuel.open(fuel.sql(), fuel.params());
+        QVERIFY(fuel.sortText().isEmpty());
+        QVERIFY(fuel.locate("Fuel_ID", key));
+        QCOMPARE(fuel.text("Location"), QString("anchorage"));
+        QVERIFY(!fuel.locate("Fuel_ID", 99));
+    }
+
     void readOnlyAndClosedSets()
     {
         resetFuel();
