@@ -73,6 +73,7 @@ LogPage::LogPage(PageContext& context, LogPageSpec spec, QWidget* parent)
 
     m_details = new QGridLayout;
     m_buttons = new QVBoxLayout;
+    m_buttons->setAlignment(Qt::AlignTop);
 
     auto* detailsAndButtons = new QHBoxLayout;
     detailsAndButtons->addLayout(m_details, 1);
@@ -162,6 +163,7 @@ bool LogPage::command(const std::function<void()>& run)
 QPushButton* LogPage::addButton(const QString& caption)
 {
     auto* b = new QPushButton(caption);
+    b->setObjectName(caption);
     b->setAccessibleName(caption);
     m_buttons->addWidget(b);
     return b;
