@@ -1,4 +1,5 @@
 #include "../logdb/ScriptedLogDialogs.h"
+#include "../pages/PageFixture.h"
 #include "TestSupport.h"
 
 #include "app/MainWindow.h"
@@ -6,6 +7,7 @@
 #include "app/SingleInstance.h"
 #include "logdb/LogFiles.h"
 #include "logdb/LogSession.h"
+#include "pages/LogPage.h"
 #include "settings/Autostart.h"
 #include "settings/DisplayPrefs.h"
 #include "settings/IniFile.h"
@@ -15,6 +17,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -37,6 +40,7 @@ struct Fixture
     test::ScriptedLogDialogs dialogs;
     test::FixedClock clock{QDateTime(QDate(2016, 12, 31), QTime(18, 0))};
     test::RecordingShell shell;
+    test::ScriptedSearch search;
     std::unique_ptr<IniFile> settings;
     std::unique_ptr<MainWindow> window;
 
@@ -54,7 +58,7 @@ struct Fixture
         }
         settings = std::make_unique<IniFile>(data + QStringLiteral("/Helmbk.ini"));
         window = std::make_unique<MainWindow>(
-            MainWindow::Services{messages, files, dialogs, clock, shell}, *settings, data);
+            MainWindow::Services{messages, files, dialogs, clock, shell, &search}, *settings, data);
         window->quitOnClose = false;
     }
     QString ini(const char* section, const char* key) { return settings->peek(section, key); }
@@ -184,6 +188,80 @@ private Q_SLOTS:
         QCOMPARE(session.boatInfo().text("VesName"), QString("Example"));
         f.window->showPage(Page::FuelTab); // open: not read again
         QCOMPARE(opened.count(), 1);
+    }
+
+    // Leaving a page with an unsaved row asks before the log is opened again (which closes
+    // every record set); a save that fails keeps the page.
+    void leaveStepComesBeforeReopening()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        f.window->show();
+        f.window->showPage(Page::Waypoints);
+        auto* page = dynamic_cast<LogPage*>(f.window->hostedPage(Page::Waypoints));
+        QVERIFY(page);
+        const int before = page->query().recordCount();
+        const QString question = LogPage::leaveQuestion("WP");
+        auto addRow = [&](const QString& name) {
+            page->findChild<QPushButton*>("New")->click();
+            auto* edit = page->findChild<QLineEdit*>("WPName");
+            edit->setFocus();
+            QTest::keyClicks(edit, name);
+            f.window->session().clearLogOpen(); // as when a dialog has closed
+        };
+        addRow("Kept");
+        f.messages.expect(Answer::Yes, question);
+        f.trigger("ProjBtn");
+        QCOMPARE(f.window->currentPage(), Page::ProjTab);
+        f.window->showPage(Page::Waypoints);
+        QCOMPARE(page->query().recordCount(), before + 1);
+        addRow("Dropped");
+        f.messages.expect(Answer::No, question);
+        f.trigger("HomeBtn");
+        QCOMPARE(f.window->currentPage(), Page::Helmbk);
+        f.window->showPage(Page::Waypoints);
+        QCOMPARE(page->query().recordCount(), before + 1);
+        addRow("Refused");
+        page->findChild<QLineEdit*>("WPLatt")->setText("95 00 N");
+        f.messages.expect(Answer::Yes, question);
+        f.messages.expect(Answer::Ok); // the latitude is refused
+        f.trigger("FuelBtn");
+        QCOMPARE(f.window->currentPage(), Page::Waypoints);
+        QVERIFY(page->editing());
+        QCOMPARE(page->findChild<QLineEdit*>("WPName")->text(), QString("Refused"));
+        // Quitting asks too.
+        f.messages.expect(Answer::No, question);
+        f.window->close();
+        QVERIFY(!page->editing());
+        QVERIFY(f.messages.allAnswered());
+    }
+
+    // While a search is active no page can be left, not even for the preferences.
+    void searchRuleHoldsThePage()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        f.window->show();
+        f.trigger("ProjBtn");
+        QVERIFY(f.window->action("SearchBtn")->isVisible());
+        QVERIFY(f.window->action("Search1")->isEnabled());
+        f.search.answers.push_back(test::criteria({"NO SUCH PROJECT"}));
+        f.messages.expect(Answer::Ok, "No records match that criteria!");
+        f.trigger("Search1");
+        QVERIFY(f.window->searchActive());
+        QVERIFY(f.window->action("CancelSearchBtn")->isVisible());
+        for (const char* command : {"TripBtn", "Setup1", "Preferences1", "HomeBtn", "Load1"}) {
+            f.messages.expect(Answer::Ok, MainWindow::SearchRuleText);
+            f.trigger(command);
+            QCOMPARE(f.window->currentPage(), Page::ProjTab);
+        }
+        f.messages.expect(Answer::Ok, "Now showing ALL records, editing is enabled!");
+        f.trigger("CancelSearchBtn");
+        QVERIFY(!f.window->searchActive());
+        f.trigger("TripBtn");
+        QCOMPARE(f.window->currentPage(), Page::TripTab);
+        QVERIFY(!f.window->action("SearchBtn")->isVisible());
+        QVERIFY(f.messages.allAnswered());
     }
 
     void ninthQuitOffersABackup()

@@ -1,7 +1,9 @@
 #include "PageFixture.h"
 
+#include "logdb/LogError.h"
 #include "logdb/RecordSet.h"
 #include "logdb/TextMatch.h"
+#include "pages/CommandGuard.h"
 #include "pages/Csv.h"
 #include "pages/RecordSetModel.h"
 #include "pages/Selection.h"
@@ -207,6 +209,23 @@ private Q_SLOTS:
         QCOMPARE(rs.valueAt(4, "WPDate").toDate(), QDate(2020, 1, 5));
         QCOMPARE(rs.recNo(), 2);
         QCOMPARE(model.exportText(0, 1), QString("2020-01-01"));
+    }
+
+    // An error inside a command ends that command only, with its text shown.
+    void commandErrorsAreShown()
+    {
+        test::ScriptedMessages messages;
+        messages.expect(Messages::Answer::Ok, "no such table: Nowhere");
+        bool after = false;
+        QVERIFY(!runCommand(messages, [&] {
+            throw LogError("no such table: Nowhere");
+            after = true;
+        }));
+        QVERIFY(!after);
+        messages.expect(Messages::Answer::Ok, "std::bad_alloc");
+        QVERIFY(!runCommand(messages, [] { throw std::bad_alloc(); }));
+        QVERIFY(runCommand(messages, [] {}));
+        QVERIFY(messages.allAnswered());
     }
 
     void csvRecords_data()
