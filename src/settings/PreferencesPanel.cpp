@@ -31,6 +31,9 @@ PreferencesPanel::PreferencesPanel(Messages& messages, FileDialogs& fileDialogs,
       m_fileDialogs(fileDialogs), m_settings(settings)
 {
     setObjectName(QStringLiteral("ProgramPrefs"));
+    // Every box is named by its own caption for screen readers (a checkable group box would
+    // otherwise be read by the title of the box around it).
+    setAccessibleName(title());
 
     auto* grid = new QGridLayout(this);
     auto* others = new QVBoxLayout;
@@ -42,6 +45,7 @@ PreferencesPanel::PreferencesPanel(Messages& messages, FileDialogs& fileDialogs,
         if (isDisplayGroup(key)) {
             auto* group = new QGroupBox(caption, this);
             group->setObjectName(key);
+            group->setAccessibleName(caption);
             group->setCheckable(true);
             group->setChecked(true);
             connect(group, &QGroupBox::toggled, this,
@@ -56,6 +60,7 @@ PreferencesPanel::PreferencesPanel(Messages& messages, FileDialogs& fileDialogs,
             current = others;
         auto* box = new QCheckBox(caption, group ? static_cast<QWidget*>(group) : this);
         box->setObjectName(key);
+        box->setAccessibleName(caption);
         box->setChecked(true);
         connect(box, &QCheckBox::toggled, this,
                 [this, key](bool on) { Q_EMIT visibilityChanged(key, on); });
@@ -69,11 +74,14 @@ PreferencesPanel::PreferencesPanel(Messages& messages, FileDialogs& fileDialogs,
 
     auto* units = new QGroupBox(QStringLiteral("Units of Measure"), this);
     units->setObjectName(QStringLiteral("Units"));
+    units->setAccessibleName(units->title());
     m_usStandard = new QRadioButton(QStringLiteral("US Standard"), units);
     m_usStandard->setObjectName(QStringLiteral("USStandard"));
     m_metric = new QRadioButton(QStringLiteral("Metric"), units);
     m_metric->setObjectName(QStringLiteral("Metric"));
     m_usStandard->setChecked(true);
+    m_usStandard->setAccessibleName(m_usStandard->text());
+    m_metric->setAccessibleName(m_metric->text());
     auto* unitsLayout = new QVBoxLayout(units);
     unitsLayout->addWidget(m_usStandard);
     unitsLayout->addWidget(m_metric);
@@ -85,6 +93,7 @@ PreferencesPanel::PreferencesPanel(Messages& messages, FileDialogs& fileDialogs,
     auto button = [this](const char* caption, const char* name, void (PreferencesPanel::*run)()) {
         auto* b = new QPushButton(QLatin1String(caption), this);
         b->setObjectName(QLatin1String(name));
+        b->setAccessibleName(QLatin1String(caption));
         connect(b, &QPushButton::clicked, this, run);
         return b;
     };
@@ -98,6 +107,7 @@ PreferencesPanel::PreferencesPanel(Messages& messages, FileDialogs& fileDialogs,
 
     m_showReminders = new QCheckBox(QStringLiteral("Show Reminders"), this);
     m_showReminders->setObjectName(QStringLiteral("ShowReminders"));
+    m_showReminders->setAccessibleName(m_showReminders->text());
     m_showReminders->setChecked(readRemindFlag(m_settings));
     connect(m_showReminders, &QCheckBox::toggled, this, &PreferencesPanel::showRemindersToggled);
 

@@ -7,7 +7,9 @@
 
 #include "TestSupport.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
@@ -71,6 +73,20 @@ private Q_SLOTS:
             test::writeFile(fx.iniPath, file);
         QCOMPARE(readRemindFlag(fx.ini), expected);
         QCOMPARE(test::readFile(fx.iniPath), fileAfter.isEmpty() ? file : fileAfter);
+    }
+
+    // Screen readers and UI robots find every box and button by its own caption.
+    void everyControlIsNamedByItsCaption()
+    {
+        Fixture fx;
+        PreferencesPanel panel(fx.messages, fx.files, fx.ini);
+        const auto groups = panel.findChildren<QGroupBox*>();
+        QVERIFY(groups.size() >= 4);
+        for (QGroupBox* g : groups)
+            QCOMPARE(g->accessibleName(), g->title());
+        for (QAbstractButton* b : panel.findChildren<QAbstractButton*>())
+            QCOMPARE(b->accessibleName(), b->text());
+        QCOMPARE(panel.accessibleName(), QString("Program Preferences"));
     }
 
     void showRemindersWritesTheFlagAtOnce()
