@@ -1,4 +1,5 @@
 #include "app/CoverPage.h"
+#include "app/GuardedApplication.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "common/Clock.h"
@@ -33,7 +34,7 @@ QPixmap splashPicture()
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    hb::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Helmbook"));
     QApplication::setApplicationDisplayName(QStringLiteral("Helmbook"));
     QApplication::setOrganizationName(QStringLiteral("Kelvane Software"));
