@@ -64,6 +64,9 @@ void RecordSet::emitReset()
 void RecordSet::open(const QString& sql, const Params& params)
 {
     emitAboutToReset();
+    // The rows of the last statement go before the new ones are read: a set never holds two
+    // lists at once.
+    std::vector<Row>().swap(m_rows);
     try {
         read(sql, params);
     } catch (...) {
