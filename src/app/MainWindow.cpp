@@ -11,6 +11,8 @@
 #include "common/Shell.h"
 #include "logdb/LogSession.h"
 #include "machinery/StartingHours.h"
+#include "reports/ReportService.h"
+#include "reports/ReportWindows.h"
 #include "settings/Autostart.h"
 #include "settings/DisplayPrefs.h"
 #include "settings/IniFile.h"
@@ -60,6 +62,10 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
                                                                   m_settings, *m_formats},
                                              m_dataFolder);
     m_session->writeStartingHours = writeStartingHours;
+    m_reports = std::make_unique<reports::ReportService>(
+        reports::ReportService::Services{m_s.messages, m_s.fileDialogs, m_s.clock, *m_formats},
+        [this] { return m_session->ensureOpen() ? &m_session->connection() : nullptr; }, this);
+    m_reports->coverPicture = CoverPage::builtInPicture(QSize(720, 450)).toImage();
     connect(m_session.get(), &LogSession::captionChanged, this, &QWidget::setWindowTitle);
     connect(m_session.get(), &LogSession::statusMessage, this, &MainWindow::setStatusText);
     // After a failed open the cover page is shown with the log closed; the next page asked
@@ -88,6 +94,11 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
     buildToolBar();
     buildPreferences();
     resize(1024, 720);
+}
+
+ReportPrinter& MainWindow::reportPrinter()
+{
+    return *m_reports;
 }
 
 MainWindow::~MainWindow()
@@ -217,6 +228,8 @@ void MainWindow::buildPages()
             page = m_cover;
         } else if (info.page == Page::Setup) {
             page = m_setup = new SetupPage;
+        } else if (info.page == Page::ExportLog) {
+            page = new reports::ExportPage(*m_reports);
         } else {
             page = new PlaceholderPage(QString::fromLatin1(info.name),
                                        QString::fromLatin1(info.caption));
@@ -314,9 +327,11 @@ void MainWindow::buildMenus()
     QMenu* reports = bar->addMenu(QStringLiteral("&Reports"));
     reports->addAction(makeAction(QStringLiteral("SelectReport1"),
                                   QStringLiteral("Select Report.."), {},
-                                  QKeySequence(Qt::CTRL | Qt::Key_R), later));
+                                  QKeySequence(Qt::CTRL | Qt::Key_R),
+                                  [this] { reports::CatalogueWindow(*m_reports, this).exec(); }));
     reports->addAction(makeAction(QStringLiteral("Worksheets1"), QStringLiteral("Worksheets.."), {},
-                                  QKeySequence(Qt::CTRL | Qt::Key_S), later));
+                                  QKeySequence(Qt::CTRL | Qt::Key_S),
+                                  [this] { reports::WorksheetWindow(*m_reports, this).exec(); }));
     reports->addAction(makeAction(QStringLiteral("ExportLogs1"), QStringLiteral("Export Logs.."),
                                   {}, {}, page(Page::ExportLog)));
 
