@@ -6,7 +6,7 @@ HB_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 HB_BUILD=${HB_BUILD:-$HB_ROOT/build}
 
 HB_PACKAGES=(cmake ninja-build ccache g++ pkg-config qt6-base-dev libqt6sql6-sqlite
-             qt6-serialport-dev libsqlite3-dev poppler-utils xvfb xauth)
+             qt6-serialport-dev libsqlite3-dev poppler-utils fonts-dejavu-core xvfb xauth)
 
 hb_install_missing() {
     local missing=()

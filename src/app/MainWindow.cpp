@@ -17,6 +17,8 @@
 #include "pages/PageContext.h"
 #include "pages/PageRegistry.h"
 #include "pages/SearchForm.h"
+#include "reports/ReportService.h"
+#include "reports/ReportWindows.h"
 #include "settings/Autostart.h"
 #include "settings/DisplayPrefs.h"
 #include "settings/IniFile.h"
@@ -77,11 +79,21 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
                                                                   m_settings, *m_formats},
                                              m_dataFolder);
     m_session->writeStartingHours = writeStartingHours;
+    m_reports = std::make_unique<reports::ReportService>(
+        reports::ReportService::Services{m_s.messages, m_s.fileDialogs, m_s.clock, *m_formats},
+        [this]() -> LogConnection* {
+            // A log that is open is used as it is: opening it again would close the pages'
+            // record sets, and a row being edited with them.
+            if (m_session->connection().isOpen())
+                return &m_session->connection();
+            return m_session->ensureOpen() ? &m_session->connection() : nullptr;
+        }, this);
+    m_reports->coverPicture = CoverPage::builtInPicture(QSize(720, 450)).toImage();
     if (!m_s.searchDialogs)
         m_ownSearchDialogs = std::make_unique<QtSearchDialogs>();
     m_context = std::make_unique<AppContext>(AppContext{m_s.messages, m_s.fileDialogs, m_s.clock,
                                                         m_s.shell, m_settings, *m_formats,
-                                                        &m_session->connection(), nullptr});
+                                                        &m_session->connection(), m_reports.get()});
     m_pageContext = std::make_unique<PageContext>(PageContext{
         *m_context, *this, m_s.searchDialogs ? *m_s.searchDialogs : *m_ownSearchDialogs});
     connect(m_session.get(), &LogSession::captionChanged, this, &QWidget::setWindowTitle);
@@ -113,6 +125,11 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
     buildToolBar();
     buildPreferences();
     resize(1024, 720);
+}
+
+ReportPrinter& MainWindow::reportPrinter()
+{
+    return *m_reports;
 }
 
 MainWindow::~MainWindow()
@@ -245,6 +262,8 @@ void MainWindow::buildPages()
             hosted = std::make_unique<WidgetPage>(m_cover);
         } else if (info.page == Page::Setup) {
             hosted = std::make_unique<WidgetPage>(m_setup = new SetupPage);
+        } else if (info.page == Page::ExportLog) {
+            hosted = std::make_unique<WidgetPage>(new reports::ExportPage(*m_reports));
         } else if (registry.has(info.page)) {
             hosted = registry.make(info.page, *m_pageContext);
         } else {
@@ -360,9 +379,11 @@ void MainWindow::buildMenus()
     QMenu* reports = bar->addMenu(QStringLiteral("&Reports"));
     reports->addAction(makeAction(QStringLiteral("SelectReport1"),
                                   QStringLiteral("Select Report.."), {},
-                                  QKeySequence(Qt::CTRL | Qt::Key_R), later));
+                                  QKeySequence(Qt::CTRL | Qt::Key_R),
+                                  [this] { reports::CatalogueWindow(*m_reports, this).exec(); }));
     reports->addAction(makeAction(QStringLiteral("Worksheets1"), QStringLiteral("Worksheets.."), {},
-                                  QKeySequence(Qt::CTRL | Qt::Key_S), later));
+                                  QKeySequence(Qt::CTRL | Qt::Key_S),
+                                  [this] { reports::WorksheetWindow(*m_reports, this).exec(); }));
     reports->addAction(makeAction(QStringLiteral("ExportLogs1"), QStringLiteral("Export Logs.."),
                                   {}, {}, page(Page::ExportLog)));
 

@@ -33,6 +33,10 @@ class SearchDialogs;
 class PageRegistry;
 struct AppContext;
 struct PageContext;
+class ReportPrinter;
+namespace reports {
+class ReportService;
+}
 
 // The main window: the page area without tabs, the menu, the tool bar and the status bar. It
 // owns the log session for the whole run and calls its operations from the menus. It hosts the
@@ -59,6 +63,8 @@ public:
 
     LogSession& session() { return *m_session; }
     const Formats& formats() const { return *m_formats; }
+    // Prints the pages' reports; the pages get it through their context.
+    ReportPrinter& reportPrinter();
 
     // The cover page's first show: the locale formats, the log, the start-up alerts. False
     // when the program was ended on the way (no log to work on).
@@ -135,6 +141,7 @@ private:
     QString m_dataFolder;
     std::unique_ptr<Formats> m_formats;
     std::unique_ptr<LogSession> m_session;
+    std::unique_ptr<reports::ReportService> m_reports;
     QStackedWidget* m_stack = nullptr;
     CoverPage* m_cover = nullptr;
     SetupPage* m_setup = nullptr;

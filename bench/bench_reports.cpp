@@ -1,0 +1,158 @@
+// Report benchmark on a log of ten busy years (the same rows as the log-opening benchmark:
+// 20,000 trips with 20 MB of notes, 100,000 rows over the other logs).
+//
+//   QT_QPA_PLATFORM=offscreen build/bin/helmbook-bench-reports [folder]
+//
+// Reports: the whole-log export with every section ticked, built and written to PDF (time,
+// pages, file size, peak memory); and the largest report (the trip log) from its query to its
+// first page painted, as the preview shows it.
+
+#include "common/Formats.h"
+#include "common/Messages.h"
+#include "logdb/CreateLog.h"
+#include "logdb/LogConnection.h"
+#include "reports/Catalogue.h"
+#include "reports/CompositeExport.h"
+#include "reports/PdfOutput.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+using namespace hb;
+using namespace hb::reports;
+
+namespace {
+
+class QuietMessages : public Messages
+{
+public:
+    Answer show(Kind, const QString& text, Buttons, const QString&) override
+    {
+        QTextStream(stderr) << "message: " << text << Qt::endl;
+        return Answer::Ok;
+    }
+};
+
+void fill(LogConnection& log)
+{
+    LogConnection::Transaction batch(log);
+    const QDate start(2016, 1, 1);
+    const QString notes(1000, u'w');
+    for (int i = 0; i < 20000; ++i)
+        log.exec(QStringLiteral(
+                     "INSERT INTO TripLog (TripDate, StartTime, tripFrom, TripTo, EngHrsSt, "
+                     "EngHrsFin, Notes) VALUES (:d, '08:00:00', 'Harbour', 'Cove', :h, :h2, :n)"),
+                 {{QStringLiteral("d"), start.addDays(i / 6)},
+                  {QStringLiteral("h"), i * 1.5},
+                  {QStringLiteral("h2"), i * 1.5 + 1.5},
+                  {QStringLiteral("n"), notes}});
+    const std::pair<const char*, int> bulk[] = {
+        {"INSERT INTO Fuel (fuelDate, EngHrs, Location, Amount, AmtUnit, Cost) VALUES (:d, 1000, "
+         "'Dock', 40, 'Lit', 650000)",
+         5000},
+        {"INSERT INTO GenUse (GenDt, TimeSt, TimeEnd, GenStopDate, TotTime, GenSet) VALUES (:d, "
+         "800, 1000, :d, 2, 1)",
+         20000},
+        {"INSERT INTO WMUse (WMDt, TimeSt, TimeEnd, WMStopDate, TotTime) VALUES (:d, 900, 1000, "
+         ":d, 1)",
+         10000},
+        {"INSERT INTO Maint (MaintDT, Description, VesselSys, Cost, EngHrs, Notes) VALUES (:d, "
+         "'Oil change', 'Engine', 455000, 1200, 'Routine.')",
+         10000},
+        {"INSERT INTO Battery (ReadDt, ReadTime, ReadVolt, BattType, BankTxt, BattBank) VALUES "
+         "(:d, '08:00', 12.6, 'AGM', 'House', 1)",
+         15000},
+        {"INSERT INTO Expenses (ExpDate, ExpType, ExpPay, ExpPayAmt, ExpIncAmt, ExpCat, ExpMemo) "
+         "VALUES (:d, 'CASH', 'Marina', 45.5, 0, 'Dockage', 'Night')",
+         15000},
+        {"INSERT INTO Inventory (ItemName, Location, InvType, InvNumFld1, InvDate) VALUES ('Spare "
+         "impeller', 'Locker 3', 1, 2, :d)",
+         5000},
+    };
+    for (const auto& [sql, rows] : bulk) {
+        for (int i = 0; i < rows; ++i)
+            log.exec(QString::fromLatin1(sql), {{QStringLiteral("d"), start.addDays(i % 3650)}});
+    }
+    batch.commit();
+}
+
+// Peak resident memory of this process, in MB.
+long peakMemoryMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong() / 1024;
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir tmp;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : tmp.path();
+    const QString path = folder + QStringLiteral("/TenYears.mdb");
+    QFile::remove(path);
+    CreateAccessDatabase(path);
+    CreateNewTables(path);
+    LogConnection log;
+    log.open(path);
+    insertVesselRecord(log, 60);
+    log.exec(QStringLiteral("UPDATE BoatInfo SET VesName = 'Bench Mark'"));
+    fill(log);
+    out << "ten-year log: " << QFileInfo(path).size() / (1024 * 1024) << " MB" << Qt::endl;
+    const long baseMb = peakMemoryMb();
+
+    const Formats formats(QLocale(QLocale::English, QLocale::UnitedStates));
+    const ReportEnv env = ReportEnv::forLog(log, formats, QDateTime::currentDateTime());
+
+    // The largest report, from its query to its first page painted at screen size.
+    QElapsedTimer timer;
+    timer.start();
+    const ReportDef& trips = *findReport(QStringLiteral("Trips"));
+    const Document tripDoc = prepareReport(log, trips, trips.sql, {}, env);
+    const double prepareMs = double(timer.nsecsElapsed()) / 1e6;
+    QImage screen(1000, 800, QImage::Format_ARGB32_Premultiplied);
+    screen.fill(Qt::white);
+    {
+        QPainter painter(&screen);
+        paintPage(painter, tripDoc.pages.front(), 1, 1000 / tripDoc.pages.front().size.width());
+    }
+    const double firstPageMs = double(timer.nsecsElapsed()) / 1e6;
+    out << "trip log report: " << tripDoc.pages.size() << " pages; rows read and laid out "
+        << qRound(prepareMs) << " ms; first page shown after " << qRound(firstPageMs) << " ms"
+        << Qt::endl;
+
+    // The whole-log export with every section.
+    QuietMessages messages;
+    timer.restart();
+    const std::vector<bool> all(exportSections().size(), true);
+    const std::optional<Document> doc = buildExport(log, all, env, env.titleBox, {}, messages);
+    const double buildMs = double(timer.nsecsElapsed()) / 1e6;
+    const QString pdf = folder + QStringLiteral("/TenYears.pdf");
+    const QString error = writePdf(*doc, pdf);
+    const double totalMs = double(timer.nsecsElapsed()) / 1e6;
+    if (!error.isEmpty()) {
+        out << "export failed: " << error << Qt::endl;
+        return 1;
+    }
+    out << "whole-log export: " << doc->pages.size() << " pages, "
+        << QFileInfo(pdf).size() / (1024 * 1024) << " MB PDF; built " << qRound(buildMs)
+        << " ms, written " << qRound(totalMs - buildMs) << " ms, total " << qRound(totalMs) << " ms"
+        << Qt::endl;
+    out << "peak memory: " << peakMemoryMb() << " MB (" << baseMb << " MB after making the log)"
+        << Qt::endl;
+    return 0;
+}

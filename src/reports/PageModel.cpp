@@ -1,0 +1,75 @@
+#include "reports/PageModel.h"
+
+#include <QPainter>
+
+namespace hb::reports {
+
+QFont font(FontRole role)
+{
+    // Pixel sizes in model units: text measured at layout scales with the painter, so it
+    // breaks into the same lines on every device. DejaVu Sans covers Greek and Cyrillic.
+    static const auto make = [](int tenthsOfPoint, bool bold) {
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(tenthsOfPoint);
+        f.setBold(bold);
+        f.setHintingPreference(QFont::PreferNoHinting);
+        // No shaping where the script does not need it: "fi" stays two letters in the PDF's
+        // text, so it can be searched and copied as typed.
+        f.setStyleStrategy(QFont::StyleStrategy(QFont::ForceOutline | QFont::PreferNoShaping));
+        f.setKerning(false);
+        return f;
+    };
+    static const QFont fonts[] = {make(90, false), make(90, true),  make(75, false), make(90, true),
+                                  make(110, true), make(140, true), make(360, true)};
+    return fonts[int(role)];
+}
+
+QSizeF pageSizeUnits(const QPageSize& size, QPageLayout::Orientation orientation)
+{
+    QSizeF mm = size.size(QPageSize::Millimeter);
+    if (orientation == QPageLayout::Landscape)
+        mm.transpose();
+    return mm * UnitsPerMm;
+}
+
+void paintPage(QPainter& painter, const Page& page, int pageNumber, double scale)
+{
+    painter.save();
+    painter.scale(scale, scale);
+    for (const Item& item : page.items) {
+        switch (item.kind) {
+        case Item::Kind::Text: {
+            const QFont f = font(item.font);
+            painter.setFont(f);
+            painter.setPen(item.color);
+            QString text = item.text;
+            if (item.pageNumber)
+                text.replace(QLatin1String("[Page#]"), QString::number(pageNumber));
+            const QFontMetricsF fm(f);
+            double x = item.rect.left();
+            if (item.align != Qt::AlignLeft) {
+                const double w = fm.horizontalAdvance(text);
+                x = item.align == Qt::AlignRight ? item.rect.right() - w
+                                                 : item.rect.center().x() - w / 2;
+            }
+            painter.drawText(QPointF(x, item.rect.top() + fm.ascent()), text);
+            break;
+        }
+        case Item::Kind::Line:
+            painter.setPen(QPen(item.color, item.penWidth));
+            painter.drawLine(item.rect.topLeft(), item.rect.bottomRight());
+            break;
+        case Item::Kind::Box:
+            painter.setPen(item.penWidth > 0 ? QPen(item.color, item.penWidth) : QPen(Qt::NoPen));
+            painter.setBrush(item.fill.isValid() ? QBrush(item.fill) : QBrush(Qt::NoBrush));
+            painter.drawRect(item.rect);
+            break;
+        case Item::Kind::Picture:
+            painter.drawImage(item.rect, item.picture);
+            break;
+        }
+    }
+    painter.restore();
+}
+
+} // namespace hb::reports
