@@ -292,8 +292,9 @@ bool IniFile::save()
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
         m_pending = true; // kept in memory, tried again with the next write
-        problem(QStringLiteral("The settings file \"%1\" cannot be saved (%2); settings changed "
-                               "now are kept only until Helmbook ends.")
+        problem(QStringLiteral("The settings file \"%1\" cannot be saved (%2); changed settings "
+                               "are kept while Helmbook runs and saved once the file can be "
+                               "written.")
                     .arg(QDir::toNativeSeparators(m_path), file.errorString()));
         return false;
     }
