@@ -4,7 +4,8 @@
 #   bench/startup-time.sh [log.mdb]     (needs xvfb-run and xdotool; the build in build/)
 #
 # Starts the program five times on a fresh temporary home (the example log, or the given log),
-# reports the median time from start to the window being shown, and the peak resident memory.
+# reports the median time from start to the window being shown, and the peak resident memory
+# (VmHWM) of the started program. It ends only the processes it started, by their PID.
 set -euo pipefail
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x900x24" "$0" "$@"
@@ -13,9 +14,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 program=$root/build/bin/helmbook
 log=${1:-}
 run() {
-    local home times=() peak
+    local home times=() peaks=() pid peak
     home=$(mktemp -d)
-    mkdir -p "$home/Documents/Kelvane Software/helmbook"
+    mkdir -p "$home/Documents/Kelvane Software/helmbook" "$home/runtime"
+    chmod 700 "$home/runtime"
     cp "$root/build/share/helmbook/"*.mdb "$home/Documents/Kelvane Software/helmbook/"
     if [ -n "$log" ]; then
         printf '[Paths]\nDBPath=%s\n' "$log" > "$home/Documents/Kelvane Software/helmbook/Helmbk.ini"
@@ -23,14 +25,19 @@ run() {
     for i in 1 2 3 4 5; do
         local start end
         start=$(date +%s%N)
-        HOME=$home XDG_CONFIG_HOME=$home/.config /usr/bin/time -v -o "$home/time.$i" "$program" &
-        xdotool search --sync --onlyvisible --name '^Helmbook - ' > /dev/null
+        # Its own runtime folder: a Helmbook the user has open is neither raised nor disturbed.
+        HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$home/runtime "$program" &
+        pid=$!
+        xdotool search --sync --onlyvisible --pid "$pid" --name '^Helmbook - ' > /dev/null
         end=$(date +%s%N)
         times+=($(( (end - start) / 1000000 )))
-        pkill -TERM -x helmbook || true
-        wait || true
+        # Peak resident memory so far, in kB.
+        peaks+=($(awk '/^VmHWM:/ {print $2}' "/proc/$pid/status"))
+        # Only the process this script started is ended.
+        kill -TERM "$pid" 2> /dev/null || true
+        wait "$pid" || true
     done
-    peak=$(grep -h 'Maximum resident' "$home"/time.* | awk '{print $NF}' | sort -n | tail -1)
+    peak=$(printf '%s\n' "${peaks[@]}" | sort -n | tail -1)
     printf 'start-up to shown window (ms): %s; median %s\n' "${times[*]}" \
         "$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)"
     printf 'peak memory: %s MB\n' $(( peak / 1024 ))

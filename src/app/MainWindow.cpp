@@ -74,6 +74,8 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Helmbook"));
+    // A settings file that cannot be saved, or was found damaged, is told once.
+    m_settings.setProblemHandler([this](const QString& text) { m_s.messages.error(text); });
     m_session = std::make_unique<LogSession>(LogSession::Services{m_s.messages, m_s.fileDialogs,
                                                                   m_s.logDialogs, m_s.clock,
                                                                   m_settings, *m_formats},
@@ -134,6 +136,7 @@ ReportPrinter& MainWindow::reportPrinter()
 
 MainWindow::~MainWindow()
 {
+    m_settings.setProblemHandler(nullptr);
     // The window state is kept when the window goes, as the user left it.
     if (m_shownOnce)
         saveWindowState(*m_prefs, SetupPageState{m_numberEngines, m_lookupTable});

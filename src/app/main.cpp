@@ -1,8 +1,10 @@
+#include "app/Application.h"
 #include "app/CoverPage.h"
 #include "app/GuardedApplication.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
 #include "common/Clock.h"
+#include "common/FileCopy.h"
 #include "common/FileDialogs.h"
 #include "common/Messages.h"
 #include "common/Shell.h"
@@ -12,6 +14,7 @@
 #include "settings/IniFile.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSplashScreen>
 
@@ -34,12 +37,12 @@ QPixmap splashPicture()
 
 int main(int argc, char** argv)
 {
+    // A file-size limit makes a write fail with its reason instead of ending the program.
+    hb::ignoreFileSizeLimitSignal();
+    // Without HOME the account's home folder is used; without either, dataFolder() says so.
+    hb::settleHomeFolder();
     hb::GuardedApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Helmbook"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Helmbook"));
-    QApplication::setOrganizationName(QStringLiteral("Kelvane Software"));
-    QApplication::setApplicationVersion(QStringLiteral(HELMBOOK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("helmbook"));
+    hb::configureApplication();
 
     // A second start of the same program brings the first one forward and ends.
     hb::SingleInstance instance(QCoreApplication::applicationFilePath());
@@ -63,8 +66,12 @@ int main(int argc, char** argv)
         return 1;
     }
     if (const QString error = hb::installShippedData(folder, hb::shippedDataFolder());
-        !error.isEmpty())
+        !error.isEmpty()) {
         messages.error(error);
+        // Without its data folder there is nothing to work with.
+        if (!QFileInfo(folder).isDir())
+            return 1;
+    }
 
     hb::IniFile settings(hb::settingsFilePath(folder));
     hb::QtFileDialogs files;

@@ -137,14 +137,22 @@ QString settleJournal(const QString& logPath)
 
 QString installShippedData(const QString& dataFolder, const QString& shippedFolder)
 {
-    if (QFileInfo::exists(dataFolder))
-        return {};
-    if (!QDir().mkpath(dataFolder))
-        return QStringLiteral("Could not create the folder \"%1\".").arg(dataFolder);
+    const QFileInfo folder(dataFolder);
+    if (folder.exists() && !folder.isDir())
+        return QStringLiteral("The folder \"%1\" cannot be created: a file of that name is in the "
+                              "way. Move or rename that file, then start Helmbook again.")
+            .arg(QDir::toNativeSeparators(dataFolder));
+    if (!folder.exists() && !QDir().mkpath(dataFolder))
+        return QStringLiteral("Could not create the folder \"%1\".")
+            .arg(QDir::toNativeSeparators(dataFolder));
+    // Whatever is missing is copied, also into a folder made by an earlier start that ended
+    // half-way; a file the user has under the name is never replaced.
     for (const char* name : {ProgStructFileName, ExampleLogFileName}) {
         const QString from = QDir(shippedFolder).filePath(QString::fromLatin1(name));
         const QString to = QDir(dataFolder).filePath(QString::fromLatin1(name));
-        if (const QString error = copyFileSafely(from, to); !error.isEmpty())
+        if (QFileInfo::exists(to) || QFileInfo(to).isSymLink())
+            continue;
+        if (const QString error = copyFileIfAbsent(from, to); !error.isEmpty())
             return QStringLiteral("Could not copy \"%1\": %2").arg(from, error);
     }
     return {};

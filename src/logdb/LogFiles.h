@@ -39,10 +39,11 @@ LogFileCheck checkLogFile(const QString& path);
 // Returns the error text, empty when the log is (now) self-contained.
 QString settleJournal(const QString& logPath);
 
-// The part an installer plays: when the user's data folder does not exist yet, it is created
-// and the structure database and the example log shipped with the program are copied into
-// it. Once the folder exists nothing is copied again. Returns the error text, empty on
-// success.
+// The part an installer plays: the user's data folder is created when it does not exist, and
+// the structure database and the example log shipped with the program are copied into it
+// whenever they are missing (each appears complete or not at all; a file already there is
+// never replaced). A file where the folder should be is left alone and reported. Returns the
+// error text, empty on success.
 QString installShippedData(const QString& dataFolder, const QString& shippedFolder);
 
 // Where the program's shipped data lives: share/helmbook beside the program's bin folder.

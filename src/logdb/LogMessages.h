@@ -80,6 +80,29 @@ inline constexpr const char* WizardIntro =
 inline constexpr const char* CopyingLookups = "Copying Lookup Tables";
 inline constexpr const char* BackingUp = "Backing Up Log";
 
+// A file refused as a log, with the reason.
+inline QString notALog(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The file \"%1\" cannot be opened as a log: %2.").arg(path, reason);
+}
+
+inline QString newerLog(const QString& path, int logVersion, int current)
+{
+    return QStringLiteral("The log \"%1\" was written by a newer version of Helmbook (log "
+                          "structure %2; this program knows structures up to %3). Install the "
+                          "newer Helmbook to open it.")
+        .arg(path)
+        .arg(logVersion)
+        .arg(current);
+}
+
+// The backup error followed by what failed: the backup's name and the system's reason.
+inline QString backupFailed(const QString& backupName, const QString& reason)
+{
+    return QLatin1String(BackupFailed) + QLatin1String("\r\n") + backupName + QLatin1String(": ") +
+           reason;
+}
+
 inline QString versionReadError()
 {
     return QLatin1String(VersionReadHead) + QLatin1String(UpdateFailedTail);

@@ -137,8 +137,7 @@ bool LogSession::OpenDataBase()
     const LogFileCheck check = checkLogFile(path);
     if (check.kind == LogFileCheck::Kind::NotALog) {
         // Nothing is read from or written to a file that is not a log.
-        m_s.messages.error(QStringLiteral("The file \"%1\" cannot be opened as a log: %2.")
-                               .arg(QDir::toNativeSeparators(path), check.reason));
+        m_s.messages.error(logmsg::notALog(QDir::toNativeSeparators(path), check.reason));
         m_s.messages.error(logmsg::versionReadError());
         m_s.settings.IniWrite(Paths, DBPath, exampleLogPath());
         requestEnd();
@@ -195,27 +194,21 @@ QString LogSession::noLogProcedure()
     }
     const QString path = exampleLogPath();
     QDir().mkpath(m_dataFolder);
-    // The blank log takes its first rows and is opened by the caller; the example log is
-    // created only when there is none (a file there is never replaced).
+    // The blank log is built aside with its first rows and appears under the name complete;
+    // it is made only when there is no example log (a file there is never replaced).
     if (!QFileInfo::exists(path)) {
-        const QString error = CreateAccessDatabase(path);
+        QString temp;
         try {
-            if (!error.isEmpty())
-                throw LogError(error);
-            CreateNewTables(path);
+            temp = buildLogAside(path, {});
+            if (!QFile::rename(temp, path) && !QFileInfo::exists(path))
+                throw LogError(QStringLiteral("the file cannot be renamed"));
+            QFile::remove(temp);
         } catch (const LogError&) {
             showCreateFailed();
-            QFile::remove(path);
+            if (!temp.isEmpty())
+                QFile::remove(temp);
             requestEnd();
             return {};
-        }
-        try {
-            LogConnection log;
-            log.open(path);
-            insertVesselRecord(log, currentStructureVersion(progStructPath()));
-            insertAllCruises(log, m_s.clock.today());
-        } catch (const LogError& e) {
-            m_s.messages.error(e.text());
         }
     }
     m_s.settings.IniWrite(Paths, DBPath, path);
@@ -237,32 +230,59 @@ bool LogSession::confirmReplace(const QString& path)
                              Messages::Buttons::YesNo) == Messages::Answer::Yes;
 }
 
-bool LogSession::createLog(const QString& path, const QString& carryFrom)
+QString LogSession::buildLogAside(const QString& path, const QString& carryFrom)
 {
-    // The new log is built under a temporary name beside the target, lookup lists included,
-    // and renamed over it only when complete, so an existing file is replaced by a whole log or
-    // not at all.
     const QFileInfo target(path);
+    const QDir folder = target.absoluteDir();
+    // Files left by a build that was killed are not logs; they go before a new build starts.
+    const QString prefix = QLatin1String(".") + target.fileName() + QLatin1String(".");
+    const QString anySuffix(6, u'?'); // what QTemporaryFile puts in place of "XXXXXX"
+    for (const QString& name :
+         folder.entryList({prefix + anySuffix, prefix + anySuffix + QLatin1String("-journal")},
+                          QDir::Files | QDir::Hidden | QDir::System))
+        QFile::remove(folder.filePath(name));
+
     QString temp;
     {
-        QTemporaryFile claim(target.absolutePath() + QLatin1String("/.") + target.fileName() +
-                             QLatin1String(".XXXXXX"));
+        QTemporaryFile claim(folder.filePath(prefix + QLatin1String("XXXXXX")));
         claim.setAutoRemove(false);
         if (claim.open())
             temp = claim.fileName();
     }
-    bool created = !temp.isEmpty() && QFile::remove(temp);
+    if (temp.isEmpty() || !QFile::remove(temp))
+        throw LogError(QStringLiteral("the folder cannot be written"));
     try {
-        if (!created)
-            throw LogError(QStringLiteral("the folder cannot be written"));
         if (const QString error = CreateAccessDatabase(temp); !error.isEmpty())
             throw LogError(error);
         CreateNewTables(temp);
-        if (!carryFrom.isEmpty()) {
-            LogConnection fresh;
-            fresh.open(temp);
-            copyLookups(carryFrom, fresh);
+        LogConnection fresh;
+        fresh.open(temp);
+        {
+            LogConnection::Transaction transaction(fresh);
+            insertVesselRecord(fresh, currentStructureVersion(progStructPath()));
+            insertAllCruises(fresh, m_s.clock.today());
+            transaction.commit();
         }
+        if (!carryFrom.isEmpty())
+            copyLookups(carryFrom, fresh);
+        fresh.close();
+    } catch (const LogError&) {
+        QFile::remove(temp);
+        QFile::remove(temp + QLatin1String("-journal"));
+        throw;
+    }
+    return temp;
+}
+
+bool LogSession::createLog(const QString& path, const QString& carryFrom)
+{
+    // The new log is built under a temporary name beside the target, first rows and lookup
+    // lists included, and renamed over it only when complete, so an existing file is replaced
+    // by a whole log or not at all.
+    const QFileInfo target(path);
+    QString temp;
+    try {
+        temp = buildLogAside(path, carryFrom);
         if (m_currentPath == path || QFileInfo(m_currentPath) == target)
             closeLog();
         // A journal left beside the old log must not be played back into the new one.
@@ -277,27 +297,9 @@ bool LogSession::createLog(const QString& path, const QString& carryFrom)
         requestEnd();
         return false;
     }
-    firstRowsAndOpen(path);
-    return !m_ended;
-}
-
-void LogSession::firstRowsAndOpen(const QString& path)
-{
-    try {
-        LogConnection log;
-        log.open(path);
-        insertVesselRecord(log, currentStructureVersion(progStructPath()));
-    } catch (const LogError& e) {
-        m_s.messages.error(e.text());
-    }
     m_s.settings.IniWrite(Paths, DBPath, path);
-    if (!OpenDataBase())
-        return;
-    try {
-        insertAllCruises(m_log, m_s.clock.today());
-    } catch (const LogError& e) {
-        m_s.messages.error(e.text());
-    }
+    OpenDataBase();
+    return !m_ended;
 }
 
 void LogSession::copyLookups(const QString& fromPath, LogConnection& target)
@@ -424,13 +426,40 @@ void LogSession::Load1Click()
                                                     QFileInfo(m_currentPath).path(), LogFilter);
     if (chosen.isEmpty())
         return;
+    const QString path = withMdbExtension(chosen);
+    // A file that is not a log, or a log of a newer Helmbook, is refused before anything is
+    // closed: the log that was open stays open and configured.
+    if (const QString refusal = refusalToOpen(path); !refusal.isEmpty()) {
+        m_s.messages.error(refusal);
+        return;
+    }
     {
         Busy busy(m_s.dialogs);
-        m_s.settings.IniWrite(Paths, DBPath, withMdbExtension(chosen));
+        m_s.settings.IniWrite(Paths, DBPath, path);
         OpenDataBase();
     }
     Q_EMIT statusMessage(QStringLiteral("Helmbook"));
     Q_EMIT coverPageRequested();
+}
+
+QString LogSession::refusalToOpen(const QString& path) const
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    const LogFileCheck check = checkLogFile(path);
+    if (check.kind == LogFileCheck::Kind::Missing)
+        return logmsg::notALog(shown, QStringLiteral("it does not exist"));
+    if (check.kind == LogFileCheck::Kind::NotALog)
+        return logmsg::notALog(shown, check.reason);
+    const int version = readLogVersion(path);
+    if (version < 0)
+        return logmsg::notALog(shown, QStringLiteral("its structure version cannot be read"));
+    try {
+        if (const int current = currentStructureVersion(progStructPath()); version > current)
+            return logmsg::newerLog(shown, version, current);
+    } catch (const LogError&) {
+        // Opening it reports the structure database.
+    }
+    return {};
 }
 
 bool LogSession::backupOffer()
@@ -445,7 +474,8 @@ bool LogSession::backupOffer()
                           Messages::Buttons::YesNo) != Messages::Answer::Yes)
         return true;
     closeLog();
-    QString failure;
+    QString failure;     // the log could not be read
+    QString copyFailure; // the copy could not be written
     {
         Busy busy(m_s.dialogs, QString::fromLatin1(logmsg::BackingUp));
         if (QFileInfo::exists(name) &&
@@ -461,16 +491,16 @@ bool LogSession::backupOffer()
             failure = QString::fromLatin1(logmsg::BackupInUse);
         } else {
             source.close();
-            if (!copyFileSafely(log, name).isEmpty())
-                failure = QString::fromLatin1(logmsg::BackupFailed);
+            if (const QString error = copyFileSafely(log, name); !error.isEmpty())
+                copyFailure = logmsg::backupFailed(name, error);
         }
     }
-    if (failure.isEmpty())
+    if (failure.isEmpty() && copyFailure.isEmpty())
         return true;
-    m_s.messages.error(failure);
+    m_s.messages.error(failure.isEmpty() ? copyFailure : failure);
     // A copy that could not be written still counts as done; a log that could not be read
     // is offered again.
-    return failure == QLatin1String(logmsg::BackupFailed);
+    return failure.isEmpty();
 }
 
 bool LogSession::backupCommand()

@@ -105,9 +105,15 @@ private:
     // creation failed (the program is then ended).
     bool createLog(const QString& path, const QString& carryFrom);
     bool confirmReplace(const QString& path);
+    // Why a chosen file cannot be opened as a log (not a log, a log of a newer Helmbook);
+    // empty when it can.
+    QString refusalToOpen(const QString& path) const;
     // "Unable to create new log!" with the support address.
     void showCreateFailed();
-    void firstRowsAndOpen(const QString& path);
+    // Builds a whole new log (every table, the first rows, the lookup lists of `carryFrom`
+    // when given) under a temporary name beside `path` and returns that name. Throws LogError;
+    // nothing is left behind then.
+    QString buildLogAside(const QString& path, const QString& carryFrom);
     void copyLookups(const QString& fromPath, LogConnection& target);
     void offerStartingHours();
 

@@ -112,12 +112,7 @@ bool StructureCheck::run(const QString& logPath, const QString& progStructPath)
     }
     const int current = steps.back().version;
     if (logVersion > current) {
-        messages.error(QStringLiteral("The log \"%1\" was written by a newer version of Helmbook "
-                                      "(log structure %2; this program knows structures up to "
-                                      "%3). Install the newer Helmbook to open it.")
-                           .arg(QDir::toNativeSeparators(logPath))
-                           .arg(logVersion)
-                           .arg(current));
+        messages.error(logmsg::newerLog(QDir::toNativeSeparators(logPath), logVersion, current));
         resetToExample = true;
         return false;
     }
@@ -139,11 +134,14 @@ bool StructureCheck::run(const QString& logPath, const QString& progStructPath)
     dialogs.busy(true);
     const QString backupPath = updateBackupName(logPath, logVersion);
     QString copyError = settleJournal(logPath);
-    if (copyError.isEmpty())
-        copyError = copyFileSafely(logPath, backupPath);
+    if (copyError.isEmpty()) {
+        if (const QString error = copyFileSafely(logPath, backupPath); !error.isEmpty())
+            copyError = QDir::toNativeSeparators(backupPath) + QLatin1String(": ") + error;
+    }
     if (!copyError.isEmpty()) {
         dialogs.busy(false);
-        messages.error(QString::fromLatin1(logmsg::BackupInUse));
+        messages.error(QString::fromLatin1(logmsg::BackupInUse) + QLatin1String("\r\n") +
+                       copyError);
         return true; // opened without the update
     }
 

@@ -1,9 +1,12 @@
 #include "settings/IniFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+
+#include <utility>
 
 namespace hb {
 
@@ -59,6 +62,25 @@ bool sameName(const QString& a, const QString& b)
 
 IniFile::IniFile(const QString& path) : m_path(path) {}
 
+void IniFile::setProblemHandler(std::function<void(const QString&)> handler)
+{
+    m_problemHandler = std::move(handler);
+    if (m_problemHandler && !m_untoldProblem.isEmpty())
+        m_problemHandler(std::exchange(m_untoldProblem, QString()));
+}
+
+void IniFile::problem(const QString& text)
+{
+    m_lastError = text;
+    if (m_problemTold)
+        return;
+    m_problemTold = true;
+    if (m_problemHandler)
+        m_problemHandler(text);
+    else
+        m_untoldProblem = text;
+}
+
 void IniFile::reload()
 {
     if (m_pending)
@@ -80,6 +102,7 @@ void IniFile::reload()
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_state = State::Unreadable;
+        m_unreadableReason = file.errorString();
         return;
     }
     parse(file.readAll());
@@ -204,14 +227,19 @@ void IniFile::IniWrite(const QString& section, const QString& key, const QString
         QString aside = m_path + QLatin1String(".damaged");
         for (int n = 1; QFile::exists(aside); ++n)
             aside = m_path + QLatin1String(".damaged.") + QString::number(n);
-        if (!QFile::rename(m_path, aside)) {
-            m_lastError = QStringLiteral("The settings file %1 is damaged and could not be moved "
-                                         "aside; the setting was not saved.")
-                              .arg(m_path);
+        QFile damaged(m_path);
+        if (!damaged.rename(aside)) {
+            problem(QStringLiteral("The settings file \"%1\" is damaged and cannot be moved "
+                                   "aside (%2); settings cannot be saved.")
+                        .arg(QDir::toNativeSeparators(m_path), damaged.errorString()));
             return;
         }
         m_sections.clear();
         m_state = State::Good;
+        problem(QStringLiteral("The settings file \"%1\" was damaged (it is not settings text) "
+                               "and has been moved aside to \"%2\". Helmbook starts a new one "
+                               "with default settings.")
+                    .arg(QDir::toNativeSeparators(m_path), QDir::toNativeSeparators(aside)));
     }
 
     if (Line* l = find(section, key)) {
@@ -240,9 +268,9 @@ void IniFile::IniWrite(const QString& section, const QString& key, const QString
     if (m_state == State::Unreadable) {
         // Never written over: kept for this session only.
         m_pending = true;
-        m_lastError = QStringLiteral("The settings file %1 cannot be read; settings are kept "
-                                     "for this session only.")
-                          .arg(m_path);
+        problem(QStringLiteral("The settings file \"%1\" cannot be read (%2); settings changed "
+                               "now are kept only until Helmbook ends.")
+                    .arg(QDir::toNativeSeparators(m_path), m_unreadableReason));
         return;
     }
     save();
@@ -263,12 +291,15 @@ bool IniFile::save()
     }
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit()) {
-        m_lastError = QStringLiteral("Could not save the settings file %1: %2")
-                          .arg(m_path, file.errorString());
         m_pending = true; // kept in memory, tried again with the next write
+        problem(QStringLiteral("The settings file \"%1\" cannot be saved (%2); changed settings "
+                               "are kept while Helmbook runs and saved once the file can be "
+                               "written.")
+                    .arg(QDir::toNativeSeparators(m_path), file.errorString()));
         return false;
     }
     m_lastError.clear();
+    m_problemTold = false;
     m_pending = false;
     const QFileInfo info(m_path);
     m_loadedExists = true;

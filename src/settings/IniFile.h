@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 namespace hb {
@@ -27,6 +28,10 @@ namespace hb {
 // kept in memory for the session (`lastError()` tells why). Writes that cannot be saved (a
 // folder that is gone, a full disk) are likewise kept in memory and tried again with the next
 // write.
+//
+// None of this happens in silence: the first problem (a write that cannot be saved, a file that
+// cannot be read, a damaged file moved aside) is told to the problem handler, once, with the
+// file's name and the reason. After a write reaches the disk again, a new problem is told again.
 class IniFile
 {
 public:
@@ -54,6 +59,10 @@ public:
         m_pending = false;
     }
 
+    // Told once of a problem with the file (see above). A problem met before a handler is set
+    // is told to the handler when it is set.
+    void setProblemHandler(std::function<void(const QString&)> handler);
+
     // Why the last write did not reach the disk; empty after a good write.
     QString lastError() const { return m_lastError; }
     // The file could not be read or was not INI text when last loaded.
@@ -77,11 +86,13 @@ private:
     void parse(const QByteArray& data);
     Line* find(const QString& section, const QString& key);
     bool save();
+    void problem(const QString& text);
 
     QString m_path;
     std::vector<Section> m_sections;
     State m_state = State::Good;
     QString m_lastError;
+    QString m_unreadableReason;
     // What was on disk when last read, to notice other programs' writes.
     QDateTime m_loadedModified;
     qint64 m_loadedSize = -1;
@@ -89,6 +100,9 @@ private:
     bool m_loaded = false;
     // Writes that did not reach the disk: what is in memory counts until a save succeeds.
     bool m_pending = false;
+    std::function<void(const QString&)> m_problemHandler;
+    bool m_problemTold = false; // told since the last good write
+    QString m_untoldProblem;    // met before a handler was set
 };
 
 } // namespace hb

@@ -2,6 +2,7 @@
 #include "../pages/PageFixture.h"
 #include "TestSupport.h"
 
+#include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/PlaceholderPage.h"
 #include "app/SingleInstance.h"
@@ -25,10 +26,24 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 
+#include <unistd.h>
+
 using namespace hb;
 using Answer = Messages::Answer;
+using test::ShownMessage;
 
 namespace {
+
+// The environment of the real program on a temporary home.
+QProcessEnvironment programEnvironment(const QString& home, const QString& runtime)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_RUNTIME_DIR", runtime);
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    return env;
+}
 
 // A data folder with the shipped files, a settings file and the main window on them.
 struct Fixture
@@ -408,11 +423,42 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(autostartEntryPath()));
     }
 
-    void oneInstancePerProgram()
+    void captionsAreTheWindowsOwn()
+    {
+        // With a display name set, the toolkit adds " — Helmbook" to every caption a window
+        // manager shows; the program sets none, so the display name follows the plain name.
+        configureApplication();
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Helmbook"));
+        QCoreApplication::setApplicationName("probe");
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QString("probe"));
+        QCoreApplication::setApplicationName("Helmbook");
+    }
+
+    void settingsProblemsAreToldOnce()
+    {
+        // A damaged settings file is moved aside when first written: one error naming it,
+        // however many settings are written afterwards.
+        Fixture f;
+        test::writeFile(f.data + "/Helmbk.ini", QByteArray("\0\1\2 not settings", 17));
+        f.messages.expect(Answer::Ok);
+        QVERIFY(f.window->start());
+        f.window->show();
+        f.messages.expect(Answer::No); // no backup now: the quit count is written again
+        f.window->backup();
+        QCOMPARE(f.messages.shown().size(), size_t(2));
+        const ShownMessage& told = f.messages.shown().front();
+        QCOMPARE(told.kind, Messages::Kind::Error);
+        QVERIFY2(told.text.contains(f.data + "/Helmbk.ini\"") && told.text.contains("moved aside"),
+                 qPrintable(told.text));
+        QVERIFY(QFile::exists(f.data + "/Helmbk.ini.damaged"));
+    }
+
+    void oneInstancePerUserAndProgram()
     {
         // In one process: the second claim of the same program tells the first.
         SingleInstance first(QStringLiteral("/opt/a/bin/helmbook"));
         QVERIFY(first.claim());
+        QVERIFY(first.serverName().startsWith(test::home().path() + "/.runtime/helmbook-"));
         QSignalSpy raised(&first, &SingleInstance::raiseRequested);
         SingleInstance second(QStringLiteral("/opt/a/bin/helmbook"));
         QVERIFY(!second.claim());
@@ -420,24 +466,67 @@ private Q_SLOTS:
         // Another installed copy runs side by side.
         SingleInstance other(QStringLiteral("/opt/b/bin/helmbook"));
         QVERIFY(other.claim());
+        // So does the same program of another user (a runtime folder of its own).
+        QTemporaryDir otherUser;
+        QFile::setPermissions(otherUser.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        SingleInstance secondUser(QStringLiteral("/opt/a/bin/helmbook"), otherUser.path());
+        QVERIFY2(secondUser.claim(), qPrintable(secondUser.error()));
+        QCOMPARE(raised.count(), 1);
+    }
+
+    void runtimeFolderIsTheUsersOwn()
+    {
+        // A runtime folder others may enter is not used: a private one of the user's own in the
+        // temporary folder takes its place.
+        QTemporaryDir tmp, shared;
+        QFile::setPermissions(shared.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ExeOwner | QFile::ReadOther |
+                                                 QFile::ExeOther);
+        const QByteArray savedTmp = qgetenv("TMPDIR"), savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", tmp.path().toUtf8());
+        qputenv("XDG_RUNTIME_DIR", shared.path().toUtf8());
+        const QString folder = SingleInstance::runtimeFolder();
+        qputenv("XDG_RUNTIME_DIR", savedRuntime);
+        qputenv("TMPDIR", savedTmp);
+        QCOMPARE(folder, tmp.path() + QString("/helmbook-%1").arg(::geteuid()));
+        QCOMPARE(QFileInfo(folder).permissions() & 0x0077, QFile::Permissions());
+    }
+
+    void staleSocketOfAKilledInstanceIsTakenOver()
+    {
+        QTemporaryDir home, runtime;
+        QFile::setPermissions(runtime.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcess killed;
+        killed.setProcessEnvironment(programEnvironment(home.path(), runtime.path()));
+        killed.start(QStringLiteral(HELMBOOK_PROGRAM), {});
+        QVERIFY(killed.waitForStarted());
+        SingleInstance next(QStringLiteral(HELMBOOK_PROGRAM), runtime.path());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(next.serverName()), 20000);
+        killed.kill(); // SIGKILL: the socket stays behind
+        QVERIFY(killed.waitForFinished());
+        QVERIFY(QFile::exists(next.serverName()));
+        QVERIFY2(next.claim(), qPrintable(next.error()));
     }
 
     void secondStartEndsAtOnce()
     {
-        // Two real processes of the program on a temporary home.
+        // Two real processes of the program on a temporary home whose data folder was made,
+        // empty, by an earlier start that was killed: the shipped files are copied into it.
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", home.path());
-        env.insert("XDG_CONFIG_HOME", home.path() + "/.config");
-        env.insert("XDG_RUNTIME_DIR", test::home().path() + "/.runtime");
-        env.insert("QT_QPA_PLATFORM", "offscreen");
+        const QString data = home.path() + "/Documents/Kelvane Software/helmbook";
+        QVERIFY(QDir().mkpath(data));
+        const QProcessEnvironment env =
+            programEnvironment(home.path(), test::home().path() + "/.runtime");
         QProcess first;
         first.setProcessEnvironment(env);
         first.start(QStringLiteral(HELMBOOK_PROGRAM), {});
         QVERIFY(first.waitForStarted());
-        // Wait until the first one has made its data folder and opened the example log.
-        const QString ini = home.path() + "/Documents/Kelvane Software/helmbook/Helmbk.ini";
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ini), 20000);
+        // Wait until the first one has opened the example log.
+        IniFile ini(data + "/Helmbk.ini");
+        QTRY_COMPARE_WITH_TIMEOUT(ini.peek("Paths", "DBPath"), data + "/Example.mdb", 20000);
+        QVERIFY(QFile::exists(data + "/ProgStruct.mdb"));
         QTest::qWait(500);
         QProcess second;
         second.setProcessEnvironment(env);

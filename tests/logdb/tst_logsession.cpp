@@ -13,6 +13,7 @@
 #include "settings/IniFile.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QSqlQuery>
@@ -71,6 +72,31 @@ QStringList structureOf(const QString& path)
     }
     out.sort();
     return out;
+}
+
+// A settings file naming the log to open (and the backup folder).
+QString settingsFor(const QString& path, const QString& log, const QString& backups = {})
+{
+    test::writeFile(path,
+                    QString("[Paths]\nDBPath=%1\nbackupPath=%2\n").arg(log, backups).toUtf8());
+    return path;
+}
+
+// Reads the session runner's output up to a line, or until it ends; the lines read.
+QStringList readUntil(QProcess& runner, const QByteArray& line)
+{
+    QStringList lines;
+    while (runner.state() == QProcess::Running || runner.canReadLine()) {
+        if (!runner.canReadLine() && !runner.waitForReadyRead(30000))
+            break;
+        while (runner.canReadLine()) {
+            const QByteArray read = runner.readLine().trimmed();
+            lines << QString::fromUtf8(read);
+            if (read == line)
+                return lines;
+        }
+    }
+    return lines;
 }
 
 // A data folder with the shipped files, a settings file and a session on them.
@@ -143,13 +169,52 @@ private Q_SLOTS:
         QVERIFY(f.session->OpenDataBase());
         QVERIFY(f.messages.shown().empty());
 
-        // The data folder exists now: nothing is copied into it again.
+        // The structure database gone while the program runs: it ends.
         QFile::remove(f.data + "/ProgStruct.mdb");
-        QCOMPARE(installShippedData(f.data, HELMBOOK_SHARE_DIR), QString());
-        QVERIFY(!QFile::exists(f.data + "/ProgStruct.mdb"));
         f.messages.expect(Answer::Ok, logmsg::NoProgStruct);
         QVERIFY(!f.session->OpenDataBase());
         QVERIFY(f.session->endRequested());
+    }
+
+    void shippedFilesAreInstalledWhenMissing_data()
+    {
+        QTest::addColumn<QString>("before"); // what is in the data folder's place
+        QTest::newRow("no folder yet") << "";
+        QTest::newRow("empty folder (a first start killed half-way)") << "folder";
+        QTest::newRow("the user's own example log") << "own example";
+        QTest::newRow("a file where the folder should be") << "file";
+    }
+    void shippedFilesAreInstalledWhenMissing()
+    {
+        QFETCH(QString, before);
+        QTemporaryDir dir;
+        const QString data = dir.filePath("Kelvane Software/helmbook");
+        const QString shipped = QStringLiteral(HELMBOOK_SHARE_DIR);
+        QDir().mkpath(dir.filePath("Kelvane Software"));
+        if (before == "folder" || before == "own example")
+            QVERIFY(QDir().mkpath(data));
+        if (before == "own example")
+            test::writeFile(data + "/Example.mdb", "the user's log");
+        if (before == "file")
+            test::writeFile(data, "notes");
+
+        const QString error = installShippedData(data, shipped);
+        if (before == "file") {
+            QCOMPARE(error, QString("The folder \"%1\" cannot be created: a file of that name is "
+                                    "in the way. Move or rename that file, then start Helmbook "
+                                    "again.")
+                                .arg(data));
+            QCOMPARE(test::readFile(data), QByteArray("notes"));
+            return;
+        }
+        QCOMPARE(error, QString());
+        QCOMPARE(digest(data + "/ProgStruct.mdb"), digest(shipped + "/ProgStruct.mdb"));
+        // A file the user has under the name stays as it is.
+        QCOMPARE(test::readFile(data + "/Example.mdb"),
+                 before == "own example" ? QByteArray("the user's log")
+                                         : test::readFile(shipped + "/Example.mdb"));
+        QCOMPARE(QDir(data).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Example.mdb", "ProgStruct.mdb"}));
     }
 
     void missingLogs()
@@ -275,6 +340,130 @@ private Q_SLOTS:
         QVERIFY(f.session->isLogOpen());
         QVERIFY(
             !QDir(f.dir.path()).entryList(QDir::Hidden | QDir::Files).join(' ').contains("XXXX"));
+    }
+
+    void killedNewLogLeavesTheOldLogOrAWholeNewOne()
+    {
+        // "New Log.." onto an existing log, with the lookup lists kept, in a process of its own
+        // that is killed (SIGKILL) at points spread over the build; afterwards the target is
+        // the old log or a whole new one, nothing in between.
+        Fixture f;
+        const QString target = f.file("Target.mdb");
+        QVERIFY(QFile::copy(f.example(), target));
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        {
+            LogConnection old;
+            old.open(target);
+            old.exec("UPDATE BoatInfo SET VesName = 'Old boat'");
+        }
+        const QByteArray oldLog = digest(target);
+        const QString pristine = f.file("pristine.mdb");
+        QVERIFY(QFile::copy(target, pristine));
+        const QStringList structure = structureOf(f.example());
+        const char* lookups[] = {"ExpCat",  "InvCatagory", "InvSystems",  "MaintItems",
+                                 "RemType", "Systems",     "Exp_PayTypes"};
+
+        auto isWholeNewLog = [&] {
+            if (structureOf(target) != structure ||
+                count(target, "select count(*) as n from BoatInfo where Prog_Version = 51 and "
+                              "VesName is null") != 1 ||
+                count(target, "select count(*) as n from BoatInfo") != 1 ||
+                count(target, "select count(*) as n from Cruises where CruiseName = "
+                              "'All Cruises'") != 1)
+                return false;
+            for (const char* table : lookups) {
+                const QString sql = QString("select count(*) as n from ") + table;
+                if (count(target, sql) != count(f.example(), sql))
+                    return false;
+            }
+            return true;
+        };
+        auto run = [&](int killAfterMs, const QString& settings) {
+            QProcess runner;
+            runner.start(QStringLiteral(HB_SESSIONRUNNER), {"newlog", f.data, settings, target});
+            QVERIFY(runner.waitForStarted());
+            QVERIFY(readUntil(runner, "replacing").endsWith("replacing"));
+            if (killAfterMs >= 0) {
+                QTest::qSleep(killAfterMs);
+                runner.kill();
+                QVERIFY(runner.waitForFinished());
+            } else {
+                QVERIFY(readUntil(runner, "created").endsWith("created"));
+                runner.closeWriteChannel();
+                QVERIFY(runner.waitForFinished(30000));
+                QCOMPARE(runner.exitCode(), 0);
+            }
+        };
+
+        // Not killed: how long the build takes, and a whole new log.
+        QElapsedTimer clock;
+        clock.start();
+        run(-1, settingsFor(f.file("whole.ini"), f.example()));
+        const int span = int(clock.elapsed());
+        QVERIFY(isWholeNewLog());
+
+        int oldKept = 0, newMade = 0;
+        for (int i = 0; i < 20; ++i) {
+            QFile::remove(target);
+            QVERIFY(QFile::copy(pristine, target));
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+            run(i * span / 16, settingsFor(f.file(QString("run%1.ini").arg(i)), f.example()));
+            if (digest(target) == oldLog && !QFile::exists(target + "-journal"))
+                ++oldKept;
+            else if (isWholeNewLog())
+                ++newMade;
+            else
+                QFAIL(qPrintable(
+                    QString("killed after %1 ms: the target is neither").arg(i * span / 16)));
+        }
+        qInfo("build %d ms; old log kept %d times, whole new log %d times", span, oldKept, newMade);
+
+        // Files left by killed builds are no logs a dialog offers, and the next build clears them.
+        QStringList logs = QDir(f.dir.path()).entryList({"*.mdb"}, QDir::Files | QDir::Hidden);
+        logs.sort();
+        QCOMPARE(logs, QStringList({"Target.mdb", "pristine.mdb"}));
+        run(-1, settingsFor(f.file("last.ini"), f.example()));
+        QVERIFY(isWholeNewLog());
+        QCOMPARE(QDir(f.dir.path()).entryList({".Target.mdb*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    void openLogRefusesWhatIsNotALog_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("text file") << "text";
+        QTest::newRow("no such file") << "missing";
+        QTest::newRow("log of a newer Helmbook") << "newer";
+    }
+    void openLogRefusesWhatIsNotALog()
+    {
+        // The file is refused with a message naming it, and the log that was open stays open.
+        QFETCH(QString, kind);
+        Fixture f;
+        QVERIFY(f.session->OpenDataBase());
+        const QString path = f.file("Chosen.mdb");
+        if (kind == "text") {
+            test::writeFile(path, "Day 1: left Falmouth at dawn.\n");
+        } else if (kind == "newer") {
+            QVERIFY(QFile::copy(f.example(), path));
+            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+            LogConnection log;
+            log.open(path);
+            log.exec("UPDATE BoatInfo SET Prog_Version = 60");
+        }
+        const QByteArray before = digest(path);
+        f.dialogs.openWarningAnswer = {true, true};
+        f.files.answer(path);
+        f.messages.expect(Answer::Ok);
+        f.session->Load1Click();
+        QCOMPARE(f.messages.shown().size(), size_t(1));
+        QVERIFY2(f.messages.shown().front().text.contains("\"" + path + "\""),
+                 qPrintable(f.messages.shown().front().text));
+        QVERIFY(!f.session->endRequested());
+        QVERIFY(f.session->isLogOpen());
+        QCOMPARE(f.session->caption(), QString("Helmbook - Example"));
+        QCOMPARE(f.dbPath(), f.example());
+        QCOMPARE(digest(path), before);
     }
 
     void openingAnotherLog()
@@ -494,6 +683,62 @@ private Q_SLOTS:
                                            "/ExampleBU12312016.mdb" + logmsg::BackupQuestion2);
         f.session->backupCommand();
         QVERIFY(QFile::exists(f.data + "/ExampleBU12312016.mdb"));
+    }
+
+    void backupsReplaceLinksNotTheirTargets()
+    {
+        // Links planted at both backup names point at a file outside: the backups replace the
+        // links, and the file they pointed to is never written.
+        Fixture f;
+        QVERIFY(f.session->OpenDataBase());
+        const QString victim = f.file("victim.txt");
+        test::writeFile(victim, "precious");
+        const QString backups = f.file("backups");
+        QDir().mkpath(backups);
+        f.settings.IniWrite("Paths", "backupPath", backups);
+        const QString name = backups + "/ExampleBU12312016.mdb";
+        QVERIFY(QFile::link(victim, name));
+        f.messages.expect(Answer::Yes); // back up now?
+        f.messages.expect(Answer::Yes); // overwrite the one of today?
+        f.session->backupCommand();
+        QCOMPARE(test::readFile(victim), QByteArray("precious"));
+        QVERIFY(!QFileInfo(name).isSymLink());
+        QCOMPARE(digest(name), digest(f.example()));
+
+        const QString old = f.file("Vezeriz.mdb");
+        makeOldLog(old);
+        const QByteArray original = digest(old);
+        const QString updateBackup = f.file("Vezeriz-DBVersion47_BU.mdb");
+        QVERIFY(QFile::link(victim, updateBackup));
+        f.settings.IniWrite("Paths", "DBPath", old);
+        f.dialogs.updateAnswers = {true};
+        f.messages.expect(Answer::Ok, logmsg::BackupWarning);
+        QVERIFY(f.session->OpenDataBase());
+        QCOMPARE(test::readFile(victim), QByteArray("precious"));
+        QVERIFY(!QFileInfo(updateBackup).isSymLink());
+        QCOMPARE(digest(updateBackup), original);
+    }
+
+    void backupBeyondTheFileSizeLimitIsReported()
+    {
+        // A backup run under a file-size limit smaller than the log: the backup error says what
+        // failed and why, the process carries on, and no file is left behind.
+        Fixture f;
+        const QString backups = f.file("backups");
+        QDir().mkpath(backups);
+        QVERIFY(QFileInfo(f.example()).size() > 65536);
+        const QString settings = settingsFor(f.file("limit.ini"), f.example(), backups);
+        QProcess runner;
+        runner.start("prlimit", {"--fsize=65536", QStringLiteral(HB_SESSIONRUNNER), "backup",
+                                 f.data, settings});
+        QVERIFY(runner.waitForFinished(30000));
+        QCOMPARE(runner.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(runner.exitCode(), 0);
+        const QString output = QString::fromUtf8(runner.readAllStandardOutput());
+        QVERIFY2(output.contains(QString("message: ") + logmsg::BackupFailed + "\\n" + backups +
+                                 "/ExampleBU12312016.mdb: File too large"),
+                 qPrintable(output));
+        QCOMPARE(QDir(backups).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void everyNinthQuitOffersABackup()

@@ -124,6 +124,102 @@ private Q_SLOTS:
                  QString("Y"));
     }
 
+    void problemsAreToldOnce_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("told"); // what the one message must name
+        QTest::newRow("folder gone") << "gone" << QStringList{"cannot be saved", "Helmbk.ini"};
+        QTest::newRow("folder is a file")
+            << "file" << QStringList{"cannot be saved", "Helmbk.ini", "Not a directory"};
+        QTest::newRow("settings file cannot be read")
+            << "unreadable" << QStringList{"cannot be read", "Helmbk.ini"};
+        QTest::newRow("damaged file moved aside")
+            << "damaged" << QStringList{"moved aside", "Helmbk.ini\"", "Helmbk.ini.damaged\""};
+    }
+    void problemsAreToldOnce()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, told);
+        QTemporaryDir dir;
+        QString folder = dir.filePath("data");
+        if (kind == "file") {
+            test::writeFile(folder, "not a folder");
+        } else if (kind != "gone") {
+            QVERIFY(QDir().mkpath(folder));
+        }
+        const QString path = folder + "/Helmbk.ini";
+        if (kind == "unreadable")
+            QVERIFY(QDir().mkpath(path)); // a folder under the file's name
+        if (kind == "damaged")
+            test::writeFile(path, QByteArray("\0\1garbage", 9));
+        IniFile ini(path);
+        QStringList messages;
+        // Read before anyone listens: told as soon as a handler is set.
+        QCOMPARE(ini.IniRead("Backup", "runCount", "0"), QString("0"));
+        ini.setProblemHandler([&](const QString& text) { messages << text; });
+        for (int i = 1; i <= 3; ++i)
+            ini.IniWrite("Backup", "runCount", QString::number(i));
+        QCOMPARE(messages.size(), 1);
+        for (const QString& part : told)
+            QVERIFY2(messages.front().contains(part), qPrintable(messages.front()));
+        QCOMPARE(ini.peek("Backup", "runCount"), QString("3"));
+        if (kind != "gone")
+            return;
+        // Saved again, then lost again: a new problem is told again.
+        QVERIFY(QDir().mkpath(folder));
+        ini.IniWrite("Backup", "runCount", "4");
+        QVERIFY(ini.lastError().isEmpty());
+        QVERIFY(QDir(folder).removeRecursively());
+        ini.IniWrite("Backup", "runCount", "5");
+        ini.IniWrite("Backup", "runCount", "6");
+        QCOMPARE(messages.size(), 2);
+    }
+
+    void homeFolder_data()
+    {
+        QTest::addColumn<QString>("environment");
+        QTest::addColumn<QString>("account");
+        QTest::addColumn<QString>("home");
+        const QString existing = test::home().path();
+        QTest::newRow("HOME set") << "/home/skipper" << existing << "/home/skipper";
+        QTest::newRow("HOME unset: the account's") << "" << existing << existing;
+        QTest::newRow("HOME unset, account home missing") << ""
+                                                          << "/nonexistent"
+                                                          << "";
+        QTest::newRow("HOME unset, no account home") << ""
+                                                     << ""
+                                                     << "";
+        QTest::newRow("HOME is the root") << "/" << existing << "";
+        QTest::newRow("account home is the root") << ""
+                                                  << "/"
+                                                  << "";
+    }
+    void homeFolder()
+    {
+        QFETCH(QString, environment);
+        QFETCH(QString, account);
+        QFETCH(QString, home);
+        QCOMPARE(hb::homeFolder(environment, account), home);
+    }
+
+    void noHomeFolder()
+    {
+        // Without HOME the account's home folder is taken; with no home at all the documents
+        // folder is missing, never "/Documents".
+        const QByteArray saved = qgetenv("HOME");
+        qunsetenv("HOME");
+        try {
+            hb::dataFolder();
+            QFAIL("a data folder without a home folder");
+        } catch (const SettingsError& e) {
+            QCOMPARE(e.text(), QString("Could not find MyDocuments folder location."));
+        }
+        const bool accountHasHome = QFileInfo(accountHomeFolder()).isDir();
+        QCOMPARE(settleHomeFolder(), accountHasHome);
+        QCOMPARE(qEnvironmentVariable("HOME"), accountHasHome ? accountHomeFolder() : QString());
+        qputenv("HOME", saved);
+    }
+
     void dataFolder()
     {
         QCOMPARE(hb::dataFolder("/home/skipper/Documents", "/usr/bin/helmbook"),
