@@ -266,10 +266,7 @@ void LogPage::lastRow()
 
 void LogPage::newRow()
 {
-    command([this] {
-        if (m_query->append())
-            focusNextChild();
-    });
+    command([this] { m_query->append(); });
 }
 
 void LogPage::deleteRow()

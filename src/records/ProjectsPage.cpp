@@ -202,8 +202,8 @@ void ProjectsPage::showCurrent()
     // Submission and goal dates not later than 1 January 1980 show that date; start and finish
     // show no date when they have none.
     const QDate floor(1980, 1, 1);
-    m_sub->setDateOrNone(std::max(date("SubDT"), floor));
-    m_goal->setDateOrNone(std::max(date("GoalDT"), floor));
+    m_sub->setDateOrNone(row ? std::max(date("SubDT"), floor) : QDate());
+    m_goal->setDateOrNone(row ? std::max(date("GoalDT"), floor) : QDate());
     m_start->setDateOrNone(date("StartDt"));
     m_end->setDateOrNone(date("EndDt"));
     m_title->setText(row ? q.text(QStringLiteral("Title")) : QString());

@@ -78,14 +78,12 @@ WaypointsPage::WaypointsPage(PageContext& context, QWidget* parent)
          QStringLiteral("a name for this waypoint.."));
     m_lat = new QLineEdit;
     m_lat->setObjectName(QStringLiteral("WPLatt"));
-    m_lat->setPlaceholderText(QStringLiteral("48 07.04 N"));
     m_lat->setToolTip(QStringLiteral("degrees, minutes and N or S, for example 48 07.04 N"));
     m_lat->setMaxLength(13);
     g->addWidget(captionFor(QStringLiteral("Latitude"), m_lat), 1, 0);
     g->addWidget(m_lat, 1, 1);
     m_long = new QLineEdit;
     m_long->setObjectName(QStringLiteral("WPLong"));
-    m_long->setPlaceholderText(QStringLiteral("011 31.00 E"));
     m_long->setToolTip(QStringLiteral("degrees, minutes and E or W, for example 011 31.00 E"));
     m_long->setMaxLength(13);
     g->addWidget(captionFor(QStringLiteral("Longitude"), m_long), 2, 0);
@@ -179,6 +177,15 @@ void WaypointsPage::WPQueryAfterInsert()
     m_date->setDateOrNone(clock().today());
     m_lat->clear();
     m_long->clear();
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("WPName")))
+        name->setFocus();
+}
+
+void WaypointsPage::editingChanged(bool editing)
+{
+    // The form of a position shows in the empty boxes while one can be typed.
+    m_lat->setPlaceholderText(editing ? QStringLiteral("48 07.04 N") : QString());
+    m_long->setPlaceholderText(editing ? QStringLiteral("011 31.00 E") : QString());
 }
 
 RecordSet::Verdict WaypointsPage::WPQueryBeforePost()

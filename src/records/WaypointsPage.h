@@ -31,6 +31,7 @@ protected:
     Selection showAllSelection(bool all) const override;
     void pageShown() override;
     void showCurrent() override;
+    void editingChanged(bool editing) override;
 
 private:
     void WaypointsShow();

@@ -339,7 +339,9 @@ private Q_SLOTS:
         f.page.search();
         QCOMPARE(f.names(), QStringList{"bravo"});
         QVERIFY(f.host.active && f.host.searching);
-        QVERIFY(!f.bar("New")->isEnabled() && !f.page.showAllBox().isEnabled());
+        QVERIFY(!f.bar("New")->isEnabled() && !f.bar("Edit")->isEnabled() &&
+                !f.bar("Delete")->isEnabled() && !f.page.showAllBox().isEnabled());
+        QVERIFY(f.bar("First")->isEnabled());
         f.messages.expect(Answer::Ok, "Now showing ALL records, editing is enabled!");
         f.page.cancelSearch();
         QVERIFY(f.bar("New")->isEnabled());
