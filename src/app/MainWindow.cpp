@@ -89,7 +89,8 @@ MainWindow::MainWindow(const Services& services, IniFile& settings, const QStrin
             if (m_session->connection().isOpen())
                 return &m_session->connection();
             return m_session->ensureOpen() ? &m_session->connection() : nullptr;
-        }, this);
+        },
+        this);
     m_reports->coverPicture = CoverPage::builtInPicture(QSize(720, 450)).toImage();
     if (!m_s.searchDialogs)
         m_ownSearchDialogs = std::make_unique<QtSearchDialogs>();
@@ -171,7 +172,7 @@ void MainWindow::applyVisibility(const QString& key, bool visible)
     };
     if (QAction* tool = action(toolButtons.value(key)))
         tool->setVisible(visible);
-    for (QPushButton* button : m_stack->findChildren<QPushButton*>(key))
+    for (QPushButton* button : m_leadButtons.values(key))
         button->setVisible(visible);
 }
 
@@ -312,6 +313,7 @@ void MainWindow::buildPages()
                                         std::pair{DisplayKey::WMLog, "Watermaker Log"}}) {
             QPushButton* button = trip->addButton(QString::fromLatin1(text));
             button->setObjectName(QString::fromLatin1(key));
+            m_leadButtons.insert(QString::fromLatin1(key), button);
             connect(button, &QPushButton::clicked, this,
                     [this] { m_s.messages.information(Later); });
         }
@@ -322,6 +324,8 @@ void MainWindow::buildPages()
             continue;
         QPushButton* button = from->addButton(QString::fromLatin1(lead.text));
         button->setObjectName(QString::fromLatin1(pageInfo(lead.to).name));
+        // The display preferences show and hide the buttons leading to their pages.
+        m_leadButtons.insert(button->objectName(), button);
         if (lead.to == Page::WatchMan)
             m_watchButton = button;
         const Page to = lead.to;

@@ -152,6 +152,7 @@ private:
     std::unique_ptr<AppContext> m_context;
     std::unique_ptr<PageContext> m_pageContext;
     QPushButton* m_watchButton = nullptr;
+    QMultiHash<QString, QPushButton*> m_leadButtons; // by the page they lead to
     bool m_searchActive = false;
     bool m_searchOffered = false;
     QHash<QString, QAction*> m_actions;

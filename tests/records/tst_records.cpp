@@ -417,6 +417,26 @@ private Q_SLOTS:
         page.findChild<QPushButton*>("Cancel")->click();
     }
 
+    // Enter and Shift+Enter move between fields; number fields take only what they can hold.
+    void fieldKeys()
+    {
+        WaypointsFixture f;
+        f.page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.page));
+        f.bar("New")->click();
+        QLineEdit* name = f.field("WPName");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), f.page.latitudeBox());
+        QTest::keyClick(f.page.latitudeBox(), Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), name);
+        QLineEdit* depth = f.field("WPDepth");
+        depth->setFocus();
+        QTest::keyClicks(depth, "1a2.-3x");
+        QCOMPARE(depth->text(), QString("12-3"));
+        f.bar("Cancel")->click();
+    }
+
     // Every control is named for screen readers, the edit bar's buttons by their captions.
     void controlsHaveNames()
     {
