@@ -48,20 +48,6 @@ struct Page
     std::vector<Item> items;
 };
 
-// A prepared document: one report, or several appended into one.
-struct Document
-{
-    QString title;
-    QPageSize pageSize = QPageSize(QPageSize::Letter);
-    std::vector<Page> pages;
-    struct Section
-    {
-        QString title;
-        int firstPage = 0;
-    };
-    std::vector<Section> sections;
-};
-
 QSizeF pageSizeUnits(const QPageSize& size, QPageLayout::Orientation orientation);
 
 // Draws one page with its top-left corner at the painter's origin, `scale` device pixels per

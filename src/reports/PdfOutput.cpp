@@ -16,29 +16,35 @@ QPageLayout layoutOf(const Document& doc, const Page& page)
     return QPageLayout(doc.pageSize, page.orientation, QMarginsF(0, 0, 0, 0));
 }
 
-// Paints pages [from, to] on a paged device; the device is set to each page's orientation.
+// Lays out the document and paints pages [from, to] (0-based; to < 0: to the end) on a paged
+// device, each page freed once painted; the device is set to each page's orientation.
 bool paintPages(const Document& doc, QPagedPaintDevice& device, int from, int to,
                 const PageProgress& progress)
 {
-    if (doc.pages.empty())
-        return false;
-    device.setPageLayout(layoutOf(doc, doc.pages[size_t(from)]));
+    Pager pager(doc);
+    Page page;
+    do {
+        if (!pager.next(page))
+            return false;
+    } while (pager.done() <= from);
+    device.setPageLayout(layoutOf(doc, page));
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    for (int i = from; i <= to; ++i) {
-        const Page& page = doc.pages[size_t(i)];
-        if (i > from) {
-            device.setPageLayout(layoutOf(doc, page));
-            if (!device.newPage()) {
-                painter.end();
-                return false;
-            }
-        }
+    const int total = to >= 0 ? to - from + 1 : 0;
+    for (;;) {
+        const int number = pager.done();
         // Device pixels per model unit, from the painted area the device offers.
         const double scale = device.width() / page.size.width();
-        paintPage(painter, page, i + 1, scale);
-        if (progress && !progress(i - from + 1, to - from + 1)) {
+        paintPage(painter, page, number, scale);
+        if (progress && !progress(number - from, total)) {
+            painter.end();
+            return false;
+        }
+        if ((to >= 0 && number > to) || !pager.next(page))
+            break;
+        device.setPageLayout(layoutOf(doc, page));
+        if (!device.newPage()) {
             painter.end();
             return false;
         }
@@ -50,7 +56,7 @@ bool paintPages(const Document& doc, QPagedPaintDevice& device, int from, int to
 
 QString writePdf(const Document& document, const QString& path, const PageProgress& progress)
 {
-    if (document.pages.empty())
+    if (document.parts.empty())
         return QStringLiteral("The report has no pages.");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -62,7 +68,7 @@ QString writePdf(const Document& document, const QString& path, const PageProgre
         writer.setTitle(document.title);
         writer.setCreator(QStringLiteral("Helmbook"));
         writer.setResolution(1200);
-        ok = paintPages(document, writer, 0, int(document.pages.size()) - 1, progress);
+        ok = paintPages(document, writer, 0, -1, progress);
     }
     if (!ok) {
         file.cancelWriting();
@@ -76,10 +82,9 @@ QString writePdf(const Document& document, const QString& path, const PageProgre
 
 bool printDocument(const Document& document, QPrinter& printer, const PageProgress& progress)
 {
-    const int last = int(document.pages.size());
-    int from = printer.fromPage() > 0 ? printer.fromPage() : 1;
-    int to = printer.toPage() > 0 ? std::min(printer.toPage(), last) : last;
-    if (from > to)
+    const int from = printer.fromPage() > 0 ? printer.fromPage() : 1;
+    const int to = printer.toPage() > 0 ? printer.toPage() : 0;
+    if (to > 0 && from > to)
         return false;
     printer.setFullPage(true);
     return paintPages(document, printer, from - 1, to - 1, progress);
