@@ -9,7 +9,7 @@ namespace {
 
 const QFontMetricsF& metrics(FontRole role)
 {
-    static const std::vector<QFontMetricsF> all = [] {
+    thread_local const std::vector<QFontMetricsF> all = [] {
         std::vector<QFontMetricsF> m;
         for (int r = 0; r <= int(FontRole::Cover); ++r)
             m.emplace_back(font(FontRole(r)));
@@ -18,12 +18,19 @@ const QFontMetricsF& metrics(FontRole role)
     return all[size_t(role)];
 }
 
-// Lines of one paragraph that fit `width`.
-QStringList breakParagraph(const QString& text, double width, FontRole role)
+struct Line
 {
-    if (metrics(role).horizontalAdvance(text) <= width)
-        return {text};
-    QStringList lines;
+    QString text;
+    double width = 0;
+};
+
+// Lines of one paragraph that fit `width`, with their widths.
+std::vector<Line> breakParagraph(const QString& text, double width, FontRole role)
+{
+    const double whole = metrics(role).horizontalAdvance(text);
+    if (whole <= width)
+        return {{text, whole}};
+    std::vector<Line> lines;
     QTextLayout layout(text, font(role));
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -34,7 +41,7 @@ QStringList breakParagraph(const QString& text, double width, FontRole role)
         QString part = text.mid(line.textStart(), line.textLength());
         while (!part.isEmpty() && part.back().isSpace())
             part.chop(1);
-        lines << part;
+        lines.push_back({part, line.naturalTextWidth()});
     }
     layout.endLayout();
     return lines;
@@ -66,13 +73,16 @@ double Band::addText(double x, double y, double width, const QString& text, Font
     const double step = lineHeight(role);
     double top = y;
     for (const QString& paragraph : normal.split(u'\n')) {
-        for (const QString& line : breakParagraph(paragraph, width, role)) {
-            if (!line.isEmpty()) {
+        for (Line& line : breakParagraph(paragraph, width, role)) {
+            if (!line.text.isEmpty()) {
+                // Placed where its alignment puts it, so it is drawn as it is.
+                const double left = align == Qt::AlignRight     ? x + width - line.width
+                                    : align == Qt::AlignHCenter ? x + (width - line.width) / 2
+                                                                : x;
                 Item item;
                 item.font = role;
-                item.align = align;
-                item.rect = QRectF(x, top, width, step);
-                item.text = line;
+                item.rect = QRectF(left, top, line.width, step);
+                item.text = std::move(line.text);
                 items.push_back(std::move(item));
             }
             top += step;
@@ -277,9 +287,14 @@ void Pager::finishPage()
     Band footer;
     if (m_frame->footerDateTime)
         footer.addText(0, 0, width / 2, m_frame->dateTime, FontRole::Small);
-    footer.addText(width / 2, 0, width / 2, QStringLiteral("Page [Page#]"), FontRole::Small,
-                   Qt::AlignRight);
-    footer.items.back().pageNumber = true;
+    // The page number's width is known only when drawn: it is aligned then.
+    Item number;
+    number.font = FontRole::Small;
+    number.align = Qt::AlignRight;
+    number.pageNumber = true;
+    number.rect = QRectF(width / 2, 0, width / 2, lineHeight(FontRole::Small));
+    number.text = QStringLiteral("Page [Page#]");
+    footer.items.push_back(std::move(number));
     m_column = 0;
     place(footer, top);
     m_ready.push_back(std::move(*m_page));
