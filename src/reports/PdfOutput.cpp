@@ -148,14 +148,21 @@ QString writePdf(const Document& document, const QString& path, const PageProgre
         queue.stop();
     });
     bool cancelled = false;
-    Pager pager(document);
-    for (Page page; pager.next(page);) {
-        if (!queue.put(std::move(page), pager.done()))
-            break;
-        if (progress && !progress(queue.painted, 0)) {
-            cancelled = true;
-            break;
+    try {
+        Pager pager(document);
+        for (Page page; pager.next(page);) {
+            if (!queue.put(std::move(page), pager.done()))
+                break;
+            if (progress && !progress(queue.painted, 0)) {
+                cancelled = true;
+                break;
+            }
         }
+    } catch (...) {
+        queue.close(true);
+        painter.join();
+        file.cancelWriting();
+        throw;
     }
     queue.close(cancelled);
     painter.join();

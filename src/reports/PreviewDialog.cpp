@@ -274,7 +274,9 @@ void PreviewDialog::exportPdf()
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString error = writePdf(*m_doc, path, [&progress](int done, int) {
+    const QString error = writePdf(*m_doc, path, [&progress](int done, int total) {
+        if (total > 0)
+            progress.setMaximum(total);
         progress.setValue(done);
         return !progress.wasCanceled();
     });
