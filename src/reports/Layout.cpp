@@ -1,6 +1,7 @@
 #include "reports/Layout.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QTextLayout>
 
 namespace hb::reports {
@@ -18,6 +19,24 @@ const QFontMetricsF& metrics(FontRole role)
     return all[size_t(role)];
 }
 
+// The width of a text on one line. Short texts repeat (captions, dates, places) and are
+// measured once.
+double advance(const QString& text, FontRole role)
+{
+    if (text.size() > 40)
+        return metrics(role).horizontalAdvance(text);
+    thread_local std::vector<QHash<QString, double>> known(size_t(FontRole::Cover) + 1);
+    QHash<QString, double>& widths = known[size_t(role)];
+    const auto it = widths.constFind(text);
+    if (it != widths.constEnd())
+        return *it;
+    if (widths.size() > 50000)
+        widths.clear();
+    const double w = metrics(role).horizontalAdvance(text);
+    widths.insert(text, w);
+    return w;
+}
+
 struct Line
 {
     QString text;
@@ -27,9 +46,12 @@ struct Line
 // Lines of one paragraph that fit `width`, with their widths.
 std::vector<Line> breakParagraph(const QString& text, double width, FontRole role)
 {
-    const double whole = metrics(role).horizontalAdvance(text);
-    if (whole <= width)
-        return {{text, whole}};
+    // A long text is broken straight away: it hardly ever fits one line.
+    if (text.size() <= 300) {
+        const double whole = advance(text, role);
+        if (whole <= width)
+            return {{text, whole}};
+    }
     std::vector<Line> lines;
     QTextLayout layout(text, font(role));
     QTextOption option;
@@ -58,7 +80,7 @@ double lineHeight(FontRole role)
 
 double textWidth(const QString& text, FontRole role)
 {
-    return metrics(role).horizontalAdvance(text);
+    return advance(text, role);
 }
 
 double Band::addText(double x, double y, double width, const QString& text, FontRole role,
