@@ -150,6 +150,8 @@ PreviewDialog::PreviewDialog(std::shared_ptr<const Document> document, Messages&
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_view = new PageView(*this);
     m_scroll->setWidget(m_view);
+    // "Page Width" follows the window: the page is sized again whenever the viewport is.
+    m_scroll->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -239,6 +241,13 @@ void PreviewDialog::showPage(int page)
     updateControls();
     m_view->relayout();
     m_scroll->verticalScrollBar()->setValue(0);
+}
+
+bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom <= 0)
+        m_view->relayout();
+    return QDialog::eventFilter(watched, event);
 }
 
 void PreviewDialog::setZoom(double zoom)

@@ -54,6 +54,9 @@ public:
     // Where "Export PDF" suggests saving.
     QString exportFolder;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     class PageView;
     void updateControls();
