@@ -1,5 +1,7 @@
 #include "reports/PdfOutput.h"
 
+#include "reports/PdfOutline.h"
+
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
@@ -115,6 +117,22 @@ private:
     bool m_stopped = false;
 };
 
+// The PDF as it is written, kept in memory: appended to, never sought (a growing byte array,
+// unlike QBuffer's exact resizes, copies each byte a bounded number of times).
+class MemoryFile : public QIODevice
+{
+public:
+    QByteArray data;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* bytes, qint64 size) override
+    {
+        data.append(bytes, size);
+        return size;
+    }
+};
+
 } // namespace
 
 QString writePdf(const Document& document, const QString& path, const PageProgress& progress)
@@ -124,13 +142,17 @@ QString writePdf(const Document& document, const QString& path, const PageProgre
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
+    // The PDF is made in memory, given its bookmarks, then written out whole.
+    MemoryFile buffer;
+    buffer.open(QIODevice::WriteOnly);
+    std::vector<OutlineEntry> outline;
     // Pages are laid out on this thread and painted on one of their own, so that both go on
     // at once; only the file's painting thread touches the file until it is done.
     PageQueue queue;
     bool ok = false;
     std::thread painter([&] {
         {
-            QPdfWriter writer(&file);
+            QPdfWriter writer(&buffer);
             writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
             writer.setTitle(document.title);
             writer.setCreator(QStringLiteral("Helmbook"));
@@ -151,6 +173,11 @@ QString writePdf(const Document& document, const QString& path, const PageProgre
     try {
         Pager pager(document);
         for (Page page; pager.next(page);) {
+            // A section's bookmark opens the first page of its part.
+            const Pager::Mark& mark = pager.mark();
+            if (mark.first && size_t(mark.part) < document.parts.size() &&
+                !document.parts[size_t(mark.part)].section.isEmpty())
+                outline.push_back({document.parts[size_t(mark.part)].section, pager.done() - 1});
             if (!queue.put(std::move(page), pager.done()))
                 break;
             if (progress && !progress(queue.painted, 0)) {
@@ -173,6 +200,12 @@ QString writePdf(const Document& document, const QString& path, const PageProgre
     }
     if (progress)
         progress(queue.painted, queue.painted);
+    const QByteArray pdf = withOutline(buffer.data, outline);
+    if (file.write(pdf) != pdf.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
     if (!file.commit())
         return file.errorString();
     return {};

@@ -4,6 +4,7 @@
 #include "common/Formats.h"
 #include "reports/Catalogue.h"
 #include "reports/CompositeExport.h"
+#include "reports/PdfOutline.h"
 #include "reports/PreviewDialog.h"
 #include "reports/ReportService.h"
 #include "reports/ReportWindows.h"
@@ -131,6 +132,22 @@ private Q_SLOTS:
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt(), pages);
         QVERIFY(pdfInfo(pdf, QStringLiteral("Title")).contains(QLatin1String("Sea Lark")));
         QVERIFY(pdfText(pdf).contains(QStringLiteral("Page %1").arg(pages)));
+        // One bookmark per section, added after the pages; the file still reads whole.
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.contains("/Type /Outlines"));
+        QVERIFY(bytes.contains("/Count 7"));
+        QCOMPARE(bytes.count("/Title <FEFF"), qsizetype(7));
+        const QString guests = QStringLiteral("Guests");
+        QByteArray hex("FEFF");
+        for (const QChar c : guests)
+            hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+        QVERIFY(bytes.contains(QByteArray("/Title <" + hex + ">")));
+        QVERIFY(bytes.endsWith("%%EOF\n"));
+        // Anything that is not a whole PDF with a classic table is left as it is.
+        QCOMPARE(withOutline("not a pdf", {{"A", 0}}), QByteArray("not a pdf"));
+        QCOMPARE(withOutline(bytes, {}), bytes);
     }
 
     void exportRefusedOrEmpty()
