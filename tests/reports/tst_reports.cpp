@@ -168,6 +168,46 @@ private Q_SLOTS:
         QVERIFY(text.indexOf(QLatin1String("Baiona")) > text.lastIndexOf(QLatin1String("w0")));
     }
 
+    // Any page laid out again from where it starts is the page laid out in sequence: through
+    // a row split over pages, two data columns per page and a summary, across two reports.
+    void pageLaidOutAgainFromItsMark()
+    {
+        test::ReportLog t;
+        t.log->exec(QStringLiteral("INSERT INTO TripLog (TripDate, tripFrom, TripTo, Notes, "
+                                   "Archived) VALUES ('2026-06-01', 'Porto', 'Vigo', :n, 0)"),
+                    {{"n", QStringLiteral("word ").repeated(12000)}});
+        for (int i = 0; i < 150; ++i)
+            t.log->exec(QStringLiteral("INSERT INTO GenUse (GenDt, TimeSt, TimeEnd, TotTime, "
+                                       "GenSet) VALUES ('2026-06-02', 800, 1000, 2, 1)"));
+        Document doc;
+        const ReportEnv e = env(*t.log);
+        for (const char* name : {"Trips", "GenSet"}) {
+            const ReportDef& def = *findReport(QLatin1String(name));
+            def.lay(doc, doc.keep(Rows::read(*t.log, def.sql)), e);
+        }
+        std::vector<Page> pages;
+        std::vector<Pager::Mark> marks;
+        Pager pager(doc);
+        for (Page page; pager.next(page);) {
+            pages.push_back(std::move(page));
+            marks.push_back(pager.mark());
+        }
+        QVERIFY(pages.size() > 10);
+        QVERIFY(std::any_of(marks.begin(), marks.end(), [](auto& m) { return m.offset > 0; }));
+        for (size_t i = pages.size(); i-- > 0;) {
+            Pager again(doc);
+            again.seek(marks[i], int(i));
+            Page page;
+            QVERIFY(again.next(page));
+            QCOMPARE(again.done(), int(i) + 1);
+            QCOMPARE(page.items.size(), pages[i].items.size());
+            for (size_t k = 0; k < page.items.size(); ++k) {
+                QCOMPARE(page.items[k].text, pages[i].items[k].text);
+                QCOMPARE(page.items[k].rect, pages[i].items[k].rect);
+            }
+        }
+    }
+
     // Sums of money over many rows add the stored ten-thousandths exactly.
     void moneyTotalsExactOverManyRows()
     {
