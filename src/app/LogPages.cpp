@@ -1,6 +1,8 @@
 #include "app/LogPages.h"
 
 #include "machinery/BatteryPage.h"
+#include "records/InventoryKinds.h"
+#include "records/InventoryPage.h"
 #include "records/ProjectsPage.h"
 #include "records/WaypointsPage.h"
 
@@ -23,6 +25,11 @@ PageRegistry logPageRegistry()
     registry.add(Page::Waypoints, make<WaypointsPage>());
     registry.add(Page::ProjTab, make<ProjectsPage>());
     registry.add(Page::Battery, make<BatteryPage>());
+    for (const InventoryKind& kind : inventoryKinds()) {
+        registry.add(kind.page, [page = kind.page](PageContext& context) {
+            return std::unique_ptr<HostedPage>(std::make_unique<InventoryPage>(context, page));
+        });
+    }
     return registry;
 }
 
