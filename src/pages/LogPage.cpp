@@ -174,6 +174,7 @@ QPushButton* LogPage::addPageButton(const QString& caption, Page to)
 {
     QPushButton* b = addButton(caption);
     connect(b, &QPushButton::clicked, this, [this, to] { m_context.host.showPage(to); });
+    m_pageButtons.emplace_back(to, b);
     return b;
 }
 
