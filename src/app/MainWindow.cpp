@@ -280,6 +280,9 @@ void MainWindow::buildPages()
         m_stack->addWidget(page);
         m_pages.insert(info.page, page);
         m_hosted.insert(info.page, hosted.get());
+        // The display preferences show and hide a page's buttons leading to their pages.
+        for (const auto& [to, button] : hosted->pageButtons())
+            m_leadButtons.insert(QString::fromLatin1(pageInfo(to).name), button);
         m_ownedPages.push_back(std::move(hosted));
         offerHelpTopic(page, QString::fromLatin1(info.helpTopic),
                        [this](const QString& topic) { showHelp(topic); });

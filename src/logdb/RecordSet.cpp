@@ -752,6 +752,7 @@ void RecordSet::post()
         Q_EMIT rowChanged(m_current);
     if (afterPost)
         afterPost(*this);
+    Q_EMIT posted();
 }
 
 void RecordSet::writeInsert(Row& row)
@@ -846,6 +847,7 @@ void RecordSet::cancel()
         setState(State::Browse);
         if (afterCancel)
             afterCancel(*this);
+        Q_EMIT cancelled();
         fireScroll();
     } else if (m_state == State::Edit) {
         m_rows[size_t(m_current)] = m_original;
@@ -855,6 +857,7 @@ void RecordSet::cancel()
             Q_EMIT rowChanged(m_current);
         if (afterCancel)
             afterCancel(*this);
+        Q_EMIT cancelled();
     }
 }
 

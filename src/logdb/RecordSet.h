@@ -180,6 +180,11 @@ Q_SIGNALS:
     void rowRemoved(int row);
     void currentChanged(int row);
     void stateChanged(hb::RecordSet::State state);
+    // A row was written (after AfterPost), or an insert or edit was cancelled (after
+    // AfterCancel): for work that must wait until the user has decided, such as removing a
+    // file the row no longer uses.
+    void posted();
+    void cancelled();
 
 private:
     struct Column

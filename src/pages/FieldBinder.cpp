@@ -63,7 +63,9 @@ void FieldBinder::bind(QComboBox* box, const QString& field, const QString& capt
 {
     box->setAccessibleName(caption);
     if (box->isEditable()) {
-        if (const int size = columnSize(m_table, field))
+        // A box may already take less (a lookup list's column).
+        if (const int size = columnSize(m_table, field);
+            size && size < box->lineEdit()->maxLength())
             box->lineEdit()->setMaxLength(size);
         setFieldKeys(box);
     }

@@ -10,6 +10,7 @@
 #include "pages/EditBar.h"
 #include "pages/FieldBinder.h"
 #include "pages/LogList.h"
+#include "pages/LookupBox.h"
 #include "pages/RecordSetModel.h"
 #include "pages/SearchForm.h"
 
@@ -173,6 +174,7 @@ QPushButton* LogPage::addPageButton(const QString& caption, Page to)
 {
     QPushButton* b = addButton(caption);
     connect(b, &QPushButton::clicked, this, [this, to] { m_context.host.showPage(to); });
+    m_pageButtons.emplace_back(to, b);
     return b;
 }
 
@@ -231,6 +233,10 @@ void LogPage::showStep()
         m_normal = normalSelection();
         m_searchShown = false;
         // The list matches the "Show All" box as the user left it.
+        // Drop-down lists are filled afresh: the lookup editor or another page may have
+        // changed them.
+        for (LookupBox* box : findChildren<LookupBox*>())
+            box->refill();
         reopen(boxSelection());
         pageShown();
     });

@@ -73,6 +73,10 @@ public:
     void showStep() override;
     void search() override;
     void cancelSearch() override;
+    std::vector<std::pair<Page, QPushButton*>> pageButtons() const override
+    {
+        return m_pageButtons;
+    }
 
     // The edit bar's commands; each runs guarded (an error shows its text and ends it).
     void firstRow();
@@ -139,6 +143,7 @@ private:
     QGridLayout* m_details;
     QVBoxLayout* m_buttons;
     Selection m_normal;
+    std::vector<std::pair<Page, QPushButton*>> m_pageButtons;
     bool m_searchShown = false;
 };
 

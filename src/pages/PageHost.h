@@ -4,6 +4,10 @@
 
 #include <QString>
 
+#include <utility>
+#include <vector>
+
+class QPushButton;
 class QWidget;
 
 namespace hb {
@@ -38,6 +42,8 @@ public:
     virtual void showStep() {}
     virtual void search() {}
     virtual void cancelSearch() {}
+    // The page's buttons that lead to other pages, for the display preferences to show or hide.
+    virtual std::vector<std::pair<Page, QPushButton*>> pageButtons() const { return {}; }
 };
 
 } // namespace hb

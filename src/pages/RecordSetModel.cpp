@@ -74,9 +74,11 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const
         return {};
     const QVariant v = m_set.valueAt(row, field);
     if (!v.isValid())
-        return QString();
+        return column.format == ColumnFormat::DateOrNoEntry ? QStringLiteral("No Entry")
+                                                            : QString();
     switch (column.format) {
     case ColumnFormat::Date:
+    case ColumnFormat::DateOrNoEntry:
         return m_formats.shortDate(v.toDate());
     case ColumnFormat::Number:
         return m_formats.number(v.toDouble(), column.pattern);

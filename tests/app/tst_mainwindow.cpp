@@ -170,7 +170,15 @@ private Q_SLOTS:
         QCOMPARE(f.window->statusText(), QString("Helmbook"));
         // The pages reached from other pages' buttons.
         for (const Page from : {Page::TripTab, Page::MaintTab, Page::InvTab, Page::ContactTab}) {
-            for (QPushButton* b : f.window->pageWidget(from)->findChildren<QPushButton*>()) {
+            // A built page names its buttons to other pages; a page to come has only those.
+            QList<QPushButton*> buttons;
+            if (auto* page = qobject_cast<LogPage*>(f.window->pageWidget(from))) {
+                for (const auto& [to, button] : page->pageButtons())
+                    buttons << button;
+            } else {
+                buttons = f.window->pageWidget(from)->findChildren<QPushButton*>();
+            }
+            for (QPushButton* b : buttons) {
                 if (b->objectName() == "GenLog" || b->objectName() == "WMLog")
                     continue; // windows of their own, not pages
                 f.window->showPage(from);
@@ -363,6 +371,11 @@ private Q_SLOTS:
             auto* trip = f.window->pageWidget(Page::TripTab);
             QVERIFY(trip->findChild<QPushButton*>("Battery")->isHidden());
             QVERIFY(!trip->findChild<QPushButton*>("WatchMan")->isHidden());
+            // Built pages' buttons to other pages follow the preferences too.
+            prefs.setTicked(DisplayKey::Books, false);
+            auto* charts = f.window->pageWidget(Page::Charts);
+            QVERIFY(charts->findChild<QPushButton*>("Book Log")->isHidden());
+            QVERIFY(!charts->findChild<QPushButton*>("Galley Log")->isHidden());
             prefs.setTicked(DisplayKey::FuelTab, false);
             QVERIFY(!f.window->action("FuelBtn")->isVisible());
             // A page hidden from the tool bar stays reachable from the "Logs" menu.
