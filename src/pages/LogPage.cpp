@@ -88,9 +88,9 @@ LogPage::LogPage(PageContext& context, LogPageSpec spec, QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(heading);
-    layout->addWidget(m_list, 1);
+    layout->addWidget(m_list, 3);
     layout->addLayout(bar);
-    layout->addLayout(detailsAndButtons);
+    layout->addLayout(detailsAndButtons, 2);
 
     QPushButton* print = addButton(QStringLiteral("Print"));
     connect(print, &QPushButton::clicked, this, [this] { command([this] { this->print(); }); });
