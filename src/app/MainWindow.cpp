@@ -156,6 +156,9 @@ MainWindow::~MainWindow()
     // The window state is kept when the window goes, as the user left it.
     if (m_shownOnce)
         saveWindowState(*m_prefs, SetupPageState{m_numberEngines, m_lookupTable});
+    // The setup page's record sets work on the session's log: they go before the session.
+    delete m_setup;
+    m_setup = nullptr;
 }
 
 void MainWindow::buildPreferences()

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 namespace hb {
@@ -58,13 +59,13 @@ VesselSetup::VesselSetup(AppContext& app, RecordSet& vessel, PageHost& host,
     build();
     connect(&m_vessel, &RecordSet::stateChanged, this, [this] { follow(); });
     connect(&m_vessel, &RecordSet::dataReset, this, [this] { follow(); });
-    m_vessel.beforePost = [this](RecordSet&) { return BoatInfoBeforePost(); };
+    // The record set belongs to the log session, which may go first when the window closes.
+    m_vessel.beforePost = [self = QPointer<VesselSetup>(this)](RecordSet&) {
+        return self ? self->BoatInfoBeforePost() : RecordSet::Proceed;
+    };
 }
 
-VesselSetup::~VesselSetup()
-{
-    m_vessel.beforePost = nullptr;
-}
+VesselSetup::~VesselSetup() = default;
 
 void VesselSetup::build()
 {
