@@ -4,6 +4,7 @@
 #include "app/LogPages.h"
 #include "app/PlaceholderPage.h"
 #include "app/SetupPage.h"
+#include "app/VesselSetup.h"
 #include "app/help/ContextHelp.h"
 #include "app/help/HelpWindow.h"
 #include "common/AppContext.h"
@@ -12,6 +13,7 @@
 #include "common/Messages.h"
 #include "common/Shell.h"
 #include "logdb/LogSession.h"
+#include "logdb/ProgStruct.h"
 #include "machinery/StartingHours.h"
 #include "pages/CommandGuard.h"
 #include "pages/PageContext.h"
@@ -57,6 +59,19 @@ public:
 
 private:
     QWidget* m_widget;
+};
+
+// The setup page is hosted as it is; the main window keeps ownership through the stack.
+class SetupHost : public HostedPage
+{
+public:
+    explicit SetupHost(SetupPage* page) : m_page(page) {}
+    QWidget* widget() override { return m_page; }
+    bool leaveStep() override { return m_page->leaveStep(); }
+    void showStep() override { m_page->showStep(); }
+
+private:
+    SetupPage* m_page;
 };
 
 QIcon themed(const char* name, QStyle::StandardPixmap fallback)
@@ -141,6 +156,9 @@ MainWindow::~MainWindow()
     // The window state is kept when the window goes, as the user left it.
     if (m_shownOnce)
         saveWindowState(*m_prefs, SetupPageState{m_numberEngines, m_lookupTable});
+    // The setup page's record sets work on the session's log: they go before the session.
+    delete m_setup;
+    m_setup = nullptr;
 }
 
 void MainWindow::buildPreferences()
@@ -210,6 +228,7 @@ void MainWindow::restorePrefs()
                                          const SetupPageState pages = restoreWindowState(*m_prefs);
                                          m_numberEngines = pages.numberEngines;
                                          m_lookupTable = pages.lookupTable;
+                                         applySetupState();
                                      },
                                      [this](const QString& path) { m_cover->setPicture(path); }};
     const bool enable =
@@ -265,7 +284,15 @@ void MainWindow::buildPages()
         if (info.page == Page::Helmbk) {
             hosted = std::make_unique<WidgetPage>(m_cover);
         } else if (info.page == Page::Setup) {
-            hosted = std::make_unique<WidgetPage>(m_setup = new SetupPage);
+            m_setup = new SetupPage(*m_context, m_session->boatInfo(), *this, [this] {
+                return currentStructureVersion(m_session->progStructPath());
+            });
+            connect(m_setup, &SetupPage::tableFailed, this, &MainWindow::endProgram);
+            connect(m_setup, &SetupPage::lookupTableChosen, this,
+                    [this](const QString& table) { m_lookupTable = table; });
+            connect(&m_setup->vessel(), &VesselSetup::numberEnginesChanged, this,
+                    [this](const QString& number) { m_numberEngines = number; });
+            hosted = std::make_unique<SetupHost>(m_setup);
         } else if (info.page == Page::ExportLog) {
             hosted = std::make_unique<WidgetPage>(new reports::ExportPage(*m_reports));
         } else if (registry.has(info.page)) {
@@ -620,6 +647,14 @@ void MainWindow::cancelSearchCommand()
         m_searchActive = false;
 }
 
+void MainWindow::applySetupState()
+{
+    if (m_numberEngines.isEmpty())
+        m_numberEngines = QStringLiteral("Two");
+    m_setup->vessel().setNumberEngines(m_numberEngines);
+    m_setup->setLookupTable(m_lookupTable);
+}
+
 void MainWindow::showSetup(SubPage sub)
 {
     showPage(Page::Setup);
@@ -686,6 +721,7 @@ void MainWindow::mainWindowShown()
     const SetupPageState pages = restoreWindowState(*m_prefs);
     m_numberEngines = pages.numberEngines;
     m_lookupTable = pages.lookupTable;
+    applySetupState();
     m_prefs->setStartupDone();
     action(QStringLiteral("RestorePrefs1"))
         ->setEnabled(preferencesBackupExists(preferencesBackupPath()));

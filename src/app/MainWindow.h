@@ -132,6 +132,8 @@ private:
     void searchCommand();
     void cancelSearchCommand();
     void buildPreferences();
+    // The number of engines and the lookup editor's table from the window state.
+    void applySetupState();
     void applyVisibility(const QString& key, bool visible);
     void savePrefs();
     void restorePrefs();
