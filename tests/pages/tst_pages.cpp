@@ -5,6 +5,7 @@
 #include "logdb/TextMatch.h"
 #include "pages/CommandGuard.h"
 #include "pages/Csv.h"
+#include "pages/DateBox.h"
 #include "pages/RecordSetModel.h"
 #include "pages/Selection.h"
 
@@ -241,6 +242,27 @@ private Q_SLOTS:
         for (int r = 0; r < rs.recordCount(); ++r)
             names << rs.valueAt(r, "WPName").toString();
         QCOMPARE(names, (QStringList{"apple", "Banana", "cherry", "delta", "Éclair"}));
+    }
+
+    // A box that shows no date takes a typed date.
+    void emptyDateBoxTakesTypedDate_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("with separators") << "12/31/2028";
+        QTest::newRow("digits only") << "12312028";
+    }
+    void emptyDateBoxTakesTypedDate()
+    {
+        QFETCH(QString, typed);
+        DateBox box(QStringLiteral("Date Exp."));
+        box.setDisplayPattern(QStringLiteral("M/d/yyyy"));
+        box.setToday(QDate(2026, 6, 15));
+        box.setDateOrNone(QDate());
+        QVERIFY(box.isNone());
+        box.show();
+        box.setFocus();
+        QTest::keyClicks(&box, typed);
+        QCOMPARE(box.dateOrNone(), QDate(2028, 12, 31));
     }
 
     void csvRecords_data()
