@@ -595,12 +595,12 @@ void MainWindow::buildToolBar()
 void MainWindow::offerSearch(bool offered)
 {
     m_searchOffered = offered;
-    action(QStringLiteral("Search1"))->setEnabled(offered);
     showSearchButtons(m_searchActive);
 }
 
 void MainWindow::showSearchButtons(bool searching)
 {
+    action(QStringLiteral("Search1"))->setEnabled(m_searchOffered && !searching);
     action(QStringLiteral("SearchBtn"))->setVisible(m_searchOffered && !searching);
     action(QStringLiteral("CancelSearchBtn"))->setVisible(m_searchOffered && searching);
 }

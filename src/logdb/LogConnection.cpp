@@ -2,8 +2,8 @@
 
 #include "common/Money.h"
 #include "logdb/LogError.h"
-#include "logdb/TextMatch.h"
 #include "logdb/RecordSet.h"
+#include "logdb/TextMatch.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>

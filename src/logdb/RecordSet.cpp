@@ -61,8 +61,10 @@ void RecordSet::emitReset()
         Q_EMIT dataReset();
 }
 
-void RecordSet::open(const QString& sql, const Params& params)
+bool RecordSet::open(const QString& sql, const Params& params)
 {
+    if ((m_state == State::Insert || m_state == State::Edit) && !ensureBrowse())
+        return false;
     emitAboutToReset();
     // The rows of the last statement go before the new ones are read: a set never holds two
     // lists at once.
@@ -95,6 +97,7 @@ void RecordSet::open(const QString& sql, const Params& params)
     setState(State::Browse);
     emitReset();
     fireScroll();
+    return true;
 }
 
 bool RecordSet::requery()

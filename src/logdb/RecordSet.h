@@ -75,8 +75,9 @@ public:
     explicit RecordSet(LogConnection& connection, QObject* parent = nullptr);
     ~RecordSet() override;
 
-    // Opens (or reopens) on a select statement; the current row is the first.
-    void open(const QString& sql, const Params& params = {});
+    // Opens (or reopens) on a select statement; the current row is the first. A row being
+    // added or edited is saved first; false when that save was refused (nothing happened).
+    bool open(const QString& sql, const Params& params = {});
     // Reads the same statement again, keeping the current row when it still exists and the
     // sort order last set. False when a pending save was refused (nothing happened).
     bool requery();

@@ -36,7 +36,30 @@ void containsFunction(sqlite3_context* context, int, sqlite3_value** args)
         containsFolded(QByteArrayView(text, textSize), QByteArrayView(part, partSize)) ? 1 : 0);
 }
 
+int collateFolded(void*, int aSize, const void* a, int bSize, const void* b)
+{
+    return compareFolded(QByteArrayView(static_cast<const char*>(a), aSize),
+                         QByteArrayView(static_cast<const char*>(b), bSize));
+}
+
 } // namespace
+
+int compareFolded(QByteArrayView a, QByteArrayView b)
+{
+    if (isAscii(a) && isAscii(b)) {
+        const qsizetype n = std::min(a.size(), b.size());
+        for (qsizetype i = 0; i < n; ++i) {
+            const char x = lower(a[i]), y = lower(b[i]);
+            if (x != y)
+                return static_cast<unsigned char>(x) < static_cast<unsigned char>(y) ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    }
+    const QByteArray x = QString::fromUtf8(a).toCaseFolded().toUtf8();
+    const QByteArray y = QString::fromUtf8(b).toCaseFolded().toUtf8();
+    const int c = x.compare(y);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
 
 bool containsFolded(QByteArrayView text, QByteArrayView part)
 {
@@ -47,7 +70,9 @@ bool containsFolded(QByteArrayView text, QByteArrayView part)
                                     [](char a, char b) { return lower(a) == lower(b); });
         return it != text.end();
     }
-    return QString::fromUtf8(text).toCaseFolded().contains(QString::fromUtf8(part).toCaseFolded());
+    // Upper case first: "ß" becomes "SS", as the search window writes it.
+    return QString::fromUtf8(text).toUpper().toCaseFolded().contains(
+        QString::fromUtf8(part).toUpper().toCaseFolded());
 }
 
 void addTextMatchFunction(sqlite3* db)
@@ -55,6 +80,7 @@ void addTextMatchFunction(sqlite3* db)
     sqlite3_create_function(db, "hb_contains", 2,
                             SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS, nullptr,
                             containsFunction, nullptr, nullptr);
+    sqlite3_create_collation(db, "hb_nocase", SQLITE_UTF8, nullptr, collateFolded);
 }
 
 } // namespace hb

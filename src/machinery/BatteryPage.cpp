@@ -111,11 +111,16 @@ BatteryPage::BatteryPage(PageContext& context, QWidget* parent)
             [this](int item) { command([this, item] { BankSelectClick(item); }); });
     connect(m_type, &QComboBox::textActivated, this,
             [this](const QString& type) { DBBattTypeChange(type); });
+    connect(m_readTime, &QTimeEdit::timeChanged, this, [this] {
+        if (editing() && !binder().loading())
+            m_timeTyped = true;
+    });
 
     addPageButton(QStringLiteral("Trip Log"), Page::TripTab);
 
     RecordSet& q = query();
     q.afterInsert = [this](RecordSet&) { BattQueryAfterInsert(); };
+    q.afterEdit = [this](RecordSet&) { BattQueryAfterEdit(); };
     q.beforePost = [this](RecordSet&) { return BattQueryBeforePost(); };
     q.afterPost = [this](RecordSet&) { BattQueryAfterPost(); };
 }
@@ -139,8 +144,10 @@ void BatteryPage::BatteryShow()
 {
     m_rememberedType.clear();
     m_narrow->setCurrentIndex(0);
-    m_readDate->setDisplayPattern(formats().shortDatePattern());
-    m_chargeDate->setDisplayPattern(formats().shortDatePattern());
+    for (DateBox* d : {m_readDate, m_chargeDate}) {
+        d->setDisplayPattern(formats().shortDatePattern());
+        d->setToday(clock().today());
+    }
     showCurrent();
 }
 
@@ -150,7 +157,10 @@ void BatteryPage::showCurrent()
     if (!q.isOpen() || q.isEmpty())
         return; // with no readings nothing is shown
     m_readDate->setDateOrNone(q.date(QStringLiteral("ReadDt")));
-    m_readTime->setTime(readingTime(q.text(QStringLiteral("ReadTime"))));
+    const QTime time = readingTime(q.text(QStringLiteral("ReadTime")));
+    m_rowHasTime = time.isValid();
+    // A reading without a time shows midnight, never the time of the reading shown before.
+    m_readTime->setTime(m_rowHasTime ? time : QTime(0, 0));
     m_volt->setText(formatNumber(q.number(QStringLiteral("ReadVolt")), Number));
     // A reading that was never charged shows no charge date (not the previous reading's).
     m_chargeDate->setDateOrNone(q.date(QStringLiteral("ChargeDt")));
@@ -177,13 +187,25 @@ void BatteryPage::BattQueryAfterInsert()
     m_chargeDate->setDateOrNone(now.date());
     m_volt->setText(Number);
     m_chargeHours->setText(Number);
+    m_rowHasTime = true;
+    m_timeTyped = false;
+}
+
+void BatteryPage::BattQueryAfterEdit()
+{
+    m_timeTyped = false;
+    // A reading never charged offers today as its charge date, as a new reading does.
+    if (m_chargeDate->isNone())
+        m_chargeDate->setDateOrNone(clock().today());
 }
 
 RecordSet::Verdict BatteryPage::BattQueryBeforePost()
 {
     RecordSet& q = query();
     q.setValue(QStringLiteral("ReadDt"), m_readDate->dateOrNone());
-    q.setValue(QStringLiteral("ReadTime"), readingTimeText(m_readTime->time()));
+    // A reading kept without a time keeps none unless the user set one.
+    if (q.state() == RecordSet::State::Insert || m_rowHasTime || m_timeTyped)
+        q.setValue(QStringLiteral("ReadTime"), readingTimeText(m_readTime->time()));
     const double volts = m_volt->text().toDouble();
     const double hours = m_chargeHours->text().toDouble();
     q.setValue(QStringLiteral("ReadVolt"), volts);

@@ -39,6 +39,7 @@ protected:
 private:
     void BatteryShow();
     void BattQueryAfterInsert();
+    void BattQueryAfterEdit();
     RecordSet::Verdict BattQueryBeforePost();
     void BattQueryAfterPost();
     void BankSelectClick(int item);
@@ -52,7 +53,9 @@ private:
     QComboBox* m_bank;
     QComboBox* m_type;
     QComboBox* m_narrow;
-    QString m_rememberedType; // the type last chosen, the default of the next reading
+    QString m_rememberedType;  // the type last chosen, the default of the next reading
+    bool m_rowHasTime = false; // whether the current reading has a time to show
+    bool m_timeTyped = false;  // whether the user changed the time during this edit
 };
 
 } // namespace hb

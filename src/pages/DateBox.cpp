@@ -1,5 +1,7 @@
 #include "pages/DateBox.h"
 
+#include <QCalendarWidget>
+
 namespace hb {
 
 DateBox::DateBox(const QString& caption, QWidget* parent) : QDateEdit(parent)
@@ -14,6 +16,14 @@ DateBox::DateBox(const QString& caption, QWidget* parent) : QDateEdit(parent)
 void DateBox::setDateOrNone(const QDate& date)
 {
     setDate(date.isValid() && date > minimumDate() ? date : minimumDate());
+    if (isNone() && m_today.isValid() && calendarWidget())
+        calendarWidget()->setCurrentPage(m_today.year(), m_today.month());
+}
+
+void DateBox::setToday(const QDate& today)
+{
+    m_today = today;
+    setDateOrNone(dateOrNone());
 }
 
 QDate DateBox::dateOrNone() const

@@ -17,6 +17,11 @@ public:
     // Invalid while blank.
     QDate dateOrNone() const;
     bool isNone() const { return date() == minimumDate(); }
+    // The month the calendar opens on while no date is shown.
+    void setToday(const QDate& today);
+
+private:
+    QDate m_today;
 };
 
 } // namespace hb

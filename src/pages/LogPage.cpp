@@ -378,6 +378,10 @@ void LogPage::search()
 
 void LogPage::cancelSearch()
 {
+    // The whole list comes back by reading it again: a row being added or edited is asked
+    // about first, as when leaving the page.
+    if (!leaveStep())
+        return;
     m_searchShown = false;
     command([this] { reopen(boxSelection()); });
     followState();

@@ -35,10 +35,17 @@ TSearchForm::TSearchForm(QWidget* parent) : QDialog(parent)
             d->setCalendarPopup(true);
             d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
         }
+        r.box->setAccessibleName(r.box->text());
+        auto* fromLabel = new QLabel(QStringLiteral("From Date"));
+        auto* toLabel = new QLabel(QStringLiteral("To Date"));
+        fromLabel->setBuddy(r.from);
+        toLabel->setBuddy(r.to);
+        r.from->setAccessibleName(fromLabel->text());
+        r.to->setAccessibleName(toLabel->text());
         grid->addWidget(r.caption, 0, 0, 1, 2);
-        grid->addWidget(new QLabel(QStringLiteral("From Date")), 1, 0);
+        grid->addWidget(fromLabel, 1, 0);
         grid->addWidget(r.from, 1, 1);
-        grid->addWidget(new QLabel(QStringLiteral("To Date")), 2, 0);
+        grid->addWidget(toLabel, 2, 0);
         grid->addWidget(r.to, 2, 1);
         grid->addWidget(r.box, 3, 0, 1, 2);
         layout->addWidget(group);
@@ -86,10 +93,9 @@ void TSearchForm::prepare(const SearchSpec& spec, const QDate& today)
         if (used) {
             const QString caption = QString::fromLatin1(spec.ranges[size_t(i)].caption);
             r.caption->setText(caption);
+            // The two ranges carry the same captions; each is found inside its group, which
+            // is named by the range.
             r.group->setAccessibleName(caption);
-            r.box->setAccessibleName(caption + QLatin1String(" Search by Date"));
-            r.from->setAccessibleName(caption + QLatin1String(" From Date"));
-            r.to->setAccessibleName(caption + QLatin1String(" To Date"));
         }
     }
     for (int i = 0; i < 4; ++i) {

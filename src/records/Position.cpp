@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 
 namespace hb {
@@ -57,7 +58,11 @@ QString format(int degrees, double minutes, QChar hemisphere, Axis axis)
 
 std::optional<QString> normalisePosition(const QString& typed, Axis axis)
 {
-    if (typed.trimmed().isEmpty())
+    // An empty box, or one holding only the blanks and marks of an unfilled position, is no
+    // position.
+    if (std::all_of(typed.cbegin(), typed.cend(), [](QChar c) {
+            return c.isSpace() || c == u'.' || c == u'_' || c == u'°' || c == u'\'';
+        }))
         return QString();
     const std::optional<Parts> p = parse(typed, axis);
     if (!p)

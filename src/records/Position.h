@@ -12,7 +12,7 @@ namespace hb {
 enum class Axis { Latitude, Longitude };
 
 // A position as the user typed it ("48 7.04 n", "9 07.04S", "48°07.04'N", "48 07 N") in the
-// stored form; an empty text stays empty; none when it is not a position on that axis
+// stored form; an empty text (or one of only blanks, "." and "_") stays empty; none when it is not a position on that axis
 // (degrees or minutes out of range, a wrong hemisphere letter).
 std::optional<QString> normalisePosition(const QString& typed, Axis axis);
 

@@ -185,8 +185,10 @@ void ProjectsPage::pageShown()
 
 void ProjectsPage::ProjTabShow()
 {
-    for (DateBox* d : {m_sub, m_goal, m_start, m_end})
+    for (DateBox* d : {m_sub, m_goal, m_start, m_end}) {
         d->setDisplayPattern(formats().shortDatePattern());
+        d->setToday(clock().today());
+    }
     query().sort(ClientSort);
     m_startChanged = m_endChanged = false;
     showCurrent();

@@ -143,7 +143,9 @@ WaypointsPage::WaypointsPage(PageContext& context, QWidget* parent)
 
 Selection WaypointsPage::normalSelection() const
 {
-    return {QStringLiteral("select * from Waypoints where Archived = False order by WPLatt"), {}};
+    return {QStringLiteral("select * from Waypoints where Archived = False order by WPLatt "
+                           "COLLATE hb_nocase"),
+            {}};
 }
 
 Selection WaypointsPage::showAllSelection(bool all) const

@@ -120,13 +120,13 @@ Band headerBand(double width, const ReportEnv& env, bool titleBox, int column)
     return band;
 }
 
-void addSummary(Layout& layout, const std::vector<SummaryLine>& lines,
-                const std::vector<std::pair<double, double>>& columnSpans = {})
+// The summary band under a report's rows; column spans place values under table columns.
+Band summaryBand(double width, const std::vector<SummaryLine>& lines,
+                 const std::vector<std::pair<double, double>>& columnSpans = {})
 {
-    if (lines.empty())
-        return;
-    const double width = layout.columnWidth();
     Band band;
+    if (lines.empty())
+        return band;
     double y = Gap;
     band.addLine(0, y, width, y, 8);
     y += Gap;
@@ -147,7 +147,7 @@ void addSummary(Layout& layout, const std::vector<SummaryLine>& lines,
         y += std::max(h, lineHeight(FontRole::Bold));
     }
     band.grow(y);
-    layout.addBand(band);
+    return band;
 }
 
 // ---- Tables: one line of cells per row, captions in the page header --------------------
@@ -190,23 +190,25 @@ std::vector<std::pair<double, double>> spans(const TableSpec& spec, double width
     return out;
 }
 
-void layTable(Document& doc, const QString& title, const TableSpec& spec, const Rows& rows,
+// Rows are laid out when their pages are: `rows` must be kept by the document.
+void layTable(Document& doc, const QString& title, TableSpec tableSpec, const Rows& rows,
               const ReportEnv& env)
 {
-    Layout layout(doc, env.printedAt, env.footerDateTime());
+    const auto spec = std::make_shared<const TableSpec>(std::move(tableSpec));
     Frame frame;
     frame.title = title;
-    frame.orientation = spec.orientation;
-    frame.columns = spec.perPage;
-    frame.header = [&](double width, int column) {
-        Band band = headerBand(width, env, spec.titleBox, column);
+    frame.orientation = spec->orientation;
+    frame.columns = spec->perPage;
+    frame.dateTime = env.footerDateTime();
+    frame.header = [spec, env](double width, int column) {
+        Band band = headerBand(width, env, spec->titleBox, column);
         double y = band.height;
-        if (!spec.heading.isEmpty())
-            y += band.addText(0, y, width, spec.heading, FontRole::Heading);
+        if (!spec->heading.isEmpty())
+            y += band.addText(0, y, width, spec->heading, FontRole::Heading);
         double h = 0;
-        const auto cells = spans(spec, width);
+        const auto cells = spans(*spec, width);
         for (size_t i = 0; i < cells.size(); ++i) {
-            const Column& c = spec.columns[i];
+            const Column& c = spec->columns[i];
             h = std::max(h, band.addText(cells[i].first, y, cells[i].second, c.caption,
                                          FontRole::Caption, c.align));
         }
@@ -215,32 +217,30 @@ void layTable(Document& doc, const QString& title, const TableSpec& spec, const 
         band.height = y + Gap;
         return band;
     };
-    layout.begin(frame);
-    const double width = layout.columnWidth();
-    const auto cells = spans(spec, width);
-    for (int i = 0; i < rows.size(); ++i) {
-        const Ref row = rows.at(i);
+    const int count = rows.size() + (spec->summary ? 1 : 0);
+    doc.addBands(std::move(frame), count, [spec, rows = &rows](int index, double width) {
+        const auto cells = spans(*spec, width);
+        if (index == rows->size())
+            return summaryBand(width, spec->summary(*rows), cells);
+        const Ref row = rows->at(index);
         Band band;
         double h = lineHeight(FontRole::Normal);
-        for (size_t c = 0; c < spec.columns.size(); ++c) {
-            const Column& col = spec.columns[c];
+        for (size_t c = 0; c < spec->columns.size(); ++c) {
+            const Column& col = spec->columns[c];
             h = std::max(h, band.addText(cells[c].first, 0, cells[c].second, col.value(row),
                                          FontRole::Normal, col.align));
         }
         double y = h;
-        if (spec.subline)
-            y += band.addText(0, y, width, spec.subline(row));
-        if (spec.memo)
-            y += band.addText(Gap * 2, y, width - Gap * 2, spec.memo(row));
+        if (spec->subline)
+            y += band.addText(0, y, width, spec->subline(row));
+        if (spec->memo)
+            y += band.addText(Gap * 2, y, width - Gap * 2, spec->memo(row));
         y += Gap / 2;
-        if (spec.memo || spec.subline)
+        if (spec->memo || spec->subline)
             band.addLine(0, y, width, y, 2, Qt::gray);
         band.height = y + Gap / 2;
-        layout.addBand(band);
-    }
-    if (spec.summary)
-        addSummary(layout, spec.summary(rows), cells);
-    layout.end();
+        return band;
+    });
 }
 
 // ---- Blocks: labelled fields in a grid, one block per row --------------------------------
@@ -334,25 +334,27 @@ Band blockBand(const BlockSpec& spec, const Ref& row, double width)
     return band;
 }
 
-void layBlocks(Document& doc, const QString& title, const BlockSpec& spec, const Rows& rows,
+// Rows are laid out when their pages are: `rows` must be kept by the document.
+void layBlocks(Document& doc, const QString& title, BlockSpec blockSpec, const Rows& rows,
                const ReportEnv& env)
 {
-    Layout layout(doc, env.printedAt, env.footerDateTime());
+    const auto spec = std::make_shared<const BlockSpec>(std::move(blockSpec));
     Frame frame;
     frame.title = title;
-    frame.orientation = spec.orientation;
-    frame.header = [&](double width, int column) {
-        Band band = headerBand(width, env, spec.titleBox, column);
+    frame.orientation = spec->orientation;
+    frame.dateTime = env.footerDateTime();
+    frame.header = [spec, env](double width, int column) {
+        Band band = headerBand(width, env, spec->titleBox, column);
         if (band.height > 0)
             band.height += Gap;
         return band;
     };
-    layout.begin(frame);
-    for (int i = 0; i < rows.size(); ++i)
-        layout.addBand(blockBand(spec, rows.at(i), layout.columnWidth()));
-    if (spec.summary)
-        addSummary(layout, spec.summary(rows));
-    layout.end();
+    const int count = rows.size() + (spec->summary ? 1 : 0);
+    doc.addBands(std::move(frame), count, [spec, rows = &rows](int index, double width) {
+        if (index == rows->size())
+            return summaryBand(width, spec->summary(*rows));
+        return blockBand(*spec, rows->at(index), width);
+    });
 }
 
 SummaryFn countOf(const QString& caption)
@@ -626,28 +628,27 @@ void layVessel(Document& doc, const Rows& rows, const ReportEnv& env)
     const Values v{env.formats};
     const auto page = [&](const QString& title, std::vector<Field> fields, int perLine,
                           QPageLayout::Orientation orientation, ValueFn memo = {}) {
-        BlockSpec spec;
-        spec.perLine = perLine;
-        spec.fields = std::move(fields);
-        spec.memo = std::move(memo);
-        spec.orientation = orientation;
-        Layout layout(doc, env.printedAt, env.footerDateTime());
+        auto spec = std::make_shared<BlockSpec>();
+        spec->perLine = perLine;
+        spec->fields = std::move(fields);
+        spec->memo = std::move(memo);
+        spec->orientation = orientation;
         Frame frame;
         frame.title = title;
         frame.orientation = orientation;
         frame.footerDateTime = false;
-        frame.header = [&](double width, int column) {
+        frame.dateTime = env.footerDateTime();
+        frame.header = [env](double width, int column) {
             Band band = headerBand(width, env, true, column);
             if (band.height > 0)
                 band.height += Gap;
             return band;
         };
-        layout.begin(frame);
         // One vessel record; a log without one still prints the empty pages.
-        const Rows none(QStringList(), {{}});
-        const Rows& data = rows.empty() ? none : rows;
-        layout.addBand(blockBand(spec, data.at(0), layout.columnWidth()));
-        layout.end();
+        const Rows* data = rows.empty() ? &doc.keep(Rows(QStringList(), {{}})) : &rows;
+        doc.addBands(std::move(frame), 1, [spec, data](int, double width) {
+            return blockBand(*spec, data->at(0), width);
+        });
     };
     page(QStringLiteral("Vessel Information - Owner"),
          {{QStringLiteral("Owner's Name:"), v.text("Owner")},
@@ -1149,8 +1150,8 @@ const ReportDef* findReport(const QString& name)
 Document prepareReport(LogConnection& log, const ReportDef& report, const QString& sql,
                        const QVariantMap& params, const ReportEnv& env)
 {
-    const Rows rows = Rows::read(log, sql.isEmpty() ? report.sql : sql, params);
     Document doc;
+    const Rows& rows = doc.keep(Rows::read(log, sql.isEmpty() ? report.sql : sql, params));
     doc.pageSize = env.pageSize;
     doc.title = report.title + QLatin1String(" - ") + env.titleBox;
     report.lay(doc, rows, env);

@@ -39,7 +39,8 @@ struct ReportDef
     QString hint = QStringLiteral("click to start report");
     // The rows the report prints when run from the catalogue: its log's normal selection.
     QString sql;
-    // Lays the report out onto pages appended to the document.
+    // Appends the report to the document, to be laid out into pages when they are asked for;
+    // the rows must be kept by the document (Document::keep).
     std::function<void(Document&, const Rows&, const ReportEnv&)> lay;
 
     bool matches(const QString& name) const;

@@ -49,7 +49,7 @@ void addCover(Document& doc, const QString& vesselName, const QImage& picture)
     y += band.addText(0, y, w, QStringLiteral("For"), FontRole::Title, Qt::AlignHCenter);
     band.addText(0, y + 3 * UnitsPerMm, w, vesselName, FontRole::Cover, Qt::AlignHCenter);
     page.items = std::move(band.items);
-    doc.pages.push_back(std::move(page));
+    doc.addPage(std::move(page));
 }
 
 void addTitlePage(Document& doc, const QString& title)
@@ -61,8 +61,7 @@ void addTitlePage(Document& doc, const QString& title)
     band.addText(0, page.size.height() * 0.42, page.size.width(), title, FontRole::Cover,
                  Qt::AlignHCenter);
     page.items = std::move(band.items);
-    doc.sections.push_back({title, int(doc.pages.size())});
-    doc.pages.push_back(std::move(page));
+    doc.addPage(std::move(page), title);
 }
 
 } // namespace
@@ -137,9 +136,9 @@ std::optional<Document> buildExport(LogConnection& log, const std::vector<bool>&
         if (progress && !progress(i, count))
             return std::nullopt;
         const ExportSection& s = sections[size_t(i)];
-        Rows rows;
+        const Rows* rows = nullptr;
         try {
-            rows = Rows::read(log, s.sql);
+            rows = &doc.keep(Rows::read(log, s.sql));
         } catch (const LogError& e) {
             messages.error(s.failure.isEmpty()
                                ? QStringLiteral("Unable to open the %1 for the exported log; it "
@@ -149,7 +148,7 @@ std::optional<Document> buildExport(LogConnection& log, const std::vector<bool>&
             continue;
         }
         addTitlePage(doc, s.title);
-        findReport(s.report)->lay(doc, rows, env);
+        findReport(s.report)->lay(doc, *rows, env);
     }
     if (progress && !progress(count, count))
         return std::nullopt;

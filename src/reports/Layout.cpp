@@ -1,6 +1,7 @@
 #include "reports/Layout.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QTextLayout>
 
 namespace hb::reports {
@@ -9,7 +10,7 @@ namespace {
 
 const QFontMetricsF& metrics(FontRole role)
 {
-    static const std::vector<QFontMetricsF> all = [] {
+    thread_local const std::vector<QFontMetricsF> all = [] {
         std::vector<QFontMetricsF> m;
         for (int r = 0; r <= int(FontRole::Cover); ++r)
             m.emplace_back(font(FontRole(r)));
@@ -18,12 +19,40 @@ const QFontMetricsF& metrics(FontRole role)
     return all[size_t(role)];
 }
 
-// Lines of one paragraph that fit `width`.
-QStringList breakParagraph(const QString& text, double width, FontRole role)
+// The width of a text on one line. Short texts repeat (captions, dates, places) and are
+// measured once.
+double advance(const QString& text, FontRole role)
 {
-    if (metrics(role).horizontalAdvance(text) <= width)
-        return {text};
-    QStringList lines;
+    if (text.size() > 40)
+        return metrics(role).horizontalAdvance(text);
+    thread_local std::vector<QHash<QString, double>> known(size_t(FontRole::Cover) + 1);
+    QHash<QString, double>& widths = known[size_t(role)];
+    const auto it = widths.constFind(text);
+    if (it != widths.constEnd())
+        return *it;
+    if (widths.size() > 50000)
+        widths.clear();
+    const double w = metrics(role).horizontalAdvance(text);
+    widths.insert(text, w);
+    return w;
+}
+
+struct Line
+{
+    QString text;
+    double width = 0;
+};
+
+// Lines of one paragraph that fit `width`, with their widths.
+std::vector<Line> breakParagraph(const QString& text, double width, FontRole role)
+{
+    // A long text is broken straight away: it hardly ever fits one line.
+    if (text.size() <= 300) {
+        const double whole = advance(text, role);
+        if (whole <= width)
+            return {{text, whole}};
+    }
+    std::vector<Line> lines;
     QTextLayout layout(text, font(role));
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
@@ -34,7 +63,7 @@ QStringList breakParagraph(const QString& text, double width, FontRole role)
         QString part = text.mid(line.textStart(), line.textLength());
         while (!part.isEmpty() && part.back().isSpace())
             part.chop(1);
-        lines << part;
+        lines.push_back({part, line.naturalTextWidth()});
     }
     layout.endLayout();
     return lines;
@@ -51,7 +80,7 @@ double lineHeight(FontRole role)
 
 double textWidth(const QString& text, FontRole role)
 {
-    return metrics(role).horizontalAdvance(text);
+    return advance(text, role);
 }
 
 double Band::addText(double x, double y, double width, const QString& text, FontRole role,
@@ -66,13 +95,16 @@ double Band::addText(double x, double y, double width, const QString& text, Font
     const double step = lineHeight(role);
     double top = y;
     for (const QString& paragraph : normal.split(u'\n')) {
-        for (const QString& line : breakParagraph(paragraph, width, role)) {
-            if (!line.isEmpty()) {
+        for (Line& line : breakParagraph(paragraph, width, role)) {
+            if (!line.text.isEmpty()) {
+                // Placed where its alignment puts it, so it is drawn as it is.
+                const double left = align == Qt::AlignRight     ? x + width - line.width
+                                    : align == Qt::AlignHCenter ? x + (width - line.width) / 2
+                                                                : x;
                 Item item;
                 item.font = role;
-                item.align = align;
-                item.rect = QRectF(x, top, width, step);
-                item.text = line;
+                item.rect = QRectF(left, top, line.width, step);
+                item.text = std::move(line.text);
                 items.push_back(std::move(item));
             }
             top += step;
@@ -104,50 +136,147 @@ void Band::addBox(const QRectF& rect, QColor fill, double pen)
     grow(rect.bottom());
 }
 
-Layout::Layout(Document& document, QDateTime printedAt, QString dateTimeText)
-    : m_doc(document), m_dateTime(std::move(dateTimeText))
+const Rows& Document::keep(Rows rows)
 {
-    Q_UNUSED(printedAt);
+    m_rows.push_back(std::make_shared<const Rows>(std::move(rows)));
+    return *m_rows.back();
 }
 
-double Layout::pageWidth() const
+void Document::addBands(Frame frame, int bands, std::function<Band(int, double)> band)
 {
-    return pageSizeUnits(m_doc.pageSize, m_frame.orientation).width() - 2 * Margin;
+    Part part;
+    part.frame = std::move(frame);
+    part.bands = bands;
+    part.band = std::move(band);
+    parts.push_back(std::move(part));
 }
 
-double Layout::columnWidth() const
+void Document::addPage(Page page, QString section)
 {
-    return pageWidth() / std::max(1, m_frame.columns);
+    Part part;
+    part.page = std::move(page);
+    part.section = std::move(section);
+    parts.push_back(std::move(part));
 }
 
-double Layout::bottomLimit() const
+QStringList Document::sectionTitles() const
 {
-    return m_doc.pages[size_t(m_pageIndex)].size.height() - Margin - lineHeight(FontRole::Small) -
-           FooterGap;
+    QStringList titles;
+    for (const Part& part : parts) {
+        if (!part.section.isEmpty())
+            titles << part.section;
+    }
+    return titles;
 }
 
-void Layout::begin(const Frame& frame)
+Pager::Pager(const Document& document) : m_doc(document) {}
+
+double Pager::columnWidth(const QPageSize& paper, const Frame& frame)
 {
-    m_frame = frame;
+    return (pageSizeUnits(paper, frame.orientation).width() - 2 * Margin) /
+           std::max(1, frame.columns);
+}
+
+double Pager::bottomLimit() const
+{
+    return m_page->page.size.height() - Margin - lineHeight(FontRole::Small) - FooterGap;
+}
+
+void Pager::beginPart()
+{
+    m_frame = &m_doc.parts[size_t(m_part)].frame;
     m_first = true;
-    m_pageIndex = -1;
+    m_band = 0;
+    m_page.reset();
 }
 
-void Layout::startPage()
+bool Pager::next(Page& page)
 {
-    Page page;
-    page.orientation = m_frame.orientation;
-    page.size = pageSizeUnits(m_doc.pageSize, m_frame.orientation);
-    m_doc.pages.push_back(std::move(page));
-    m_pageIndex = int(m_doc.pages.size()) - 1;
+    while (m_ready.empty()) {
+        if (m_part >= int(m_doc.parts.size()))
+            return false;
+        const Part& part = m_doc.parts[size_t(m_part)];
+        if (part.page) {
+            m_ready.push_back({*part.page, Mark{m_part, 0, 0, true}});
+            ++m_part;
+            m_band = -1;
+            continue;
+        }
+        if (m_band < 0)
+            beginPart();
+        if (m_band < part.bands) {
+            m_feeding = m_band++;
+            feed(part.band(m_feeding, columnWidth()), 0);
+            continue;
+        }
+        // The part's end: a report without rows still prints its frame.
+        m_feeding = part.bands;
+        m_offset = 0;
+        if (!m_page && m_first)
+            startPage();
+        if (m_page)
+            finishPage();
+        ++m_part;
+        m_band = -1;
+    }
+    m_mark = m_ready.front().mark;
+    page = std::move(m_ready.front().page);
+    m_ready.pop_front();
+    ++m_done;
+    return true;
+}
+
+void Pager::seek(const Mark& mark, int pageIndex)
+{
+    m_ready.clear();
+    m_page.reset();
+    m_part = mark.part;
+    m_band = -1;
+    m_done = pageIndex;
+    if (m_part >= int(m_doc.parts.size()))
+        return;
+    const Part& part = m_doc.parts[size_t(m_part)];
+    if (part.page)
+        return;
+    beginPart();
+    m_first = mark.first;
+    if (mark.band >= part.bands) {
+        m_band = part.bands;
+        return;
+    }
+    m_feeding = mark.band;
+    m_band = mark.band + 1;
+    Band band = part.band(mark.band, columnWidth());
+    if (mark.offset > 0) {
+        // What is left of the band after the earlier pages took their share.
+        Band rest;
+        for (Item& item : band.items) {
+            if (item.rect.normalized().top() >= mark.offset - 0.01) {
+                item.rect.translate(0, -mark.offset);
+                rest.items.push_back(std::move(item));
+            }
+        }
+        rest.height = band.height - mark.offset;
+        band = std::move(rest);
+    }
+    feed(std::move(band), mark.offset);
+}
+
+void Pager::startPage()
+{
+    m_page.emplace();
+    m_page->mark = Mark{m_part, m_feeding, m_offset, m_first};
+    Page& page = m_page->page;
+    page.orientation = m_frame->orientation;
+    page.size = pageSizeUnits(m_doc.pageSize, m_frame->orientation);
     m_column = 0;
     m_y = Margin;
-    const double width = pageWidth();
-    if (m_first && !m_frame.title.isEmpty()) {
+    const double width = columnWidth() * std::max(1, m_frame->columns);
+    if (m_first && !m_frame->title.isEmpty()) {
         Band title;
         const double h = lineHeight(FontRole::Title) * 1.5;
         title.addBox(QRectF(0, 0, width, h), QColor(0x70, 0x70, 0x70));
-        title.addText(0, (h - lineHeight(FontRole::Title)) / 2, width, m_frame.title,
+        title.addText(0, (h - lineHeight(FontRole::Title)) / 2, width, m_frame->title,
                       FontRole::Title, Qt::AlignHCenter);
         for (Item& item : title.items) {
             if (item.kind == Item::Kind::Text)
@@ -158,49 +287,49 @@ void Layout::startPage()
         m_y += title.height;
     }
     m_first = false;
-    if (m_frame.header) {
+    if (m_frame->header) {
         double tallest = 0;
-        const int saved = m_column;
-        for (int c = 0; c < std::max(1, m_frame.columns); ++c) {
+        for (int c = 0; c < std::max(1, m_frame->columns); ++c) {
             m_column = c;
-            const Band header = m_frame.header(columnWidth(), c);
+            const Band header = m_frame->header(columnWidth(), c);
             place(header, m_y);
             tallest = std::max(tallest, header.height);
         }
-        m_column = saved;
+        m_column = 0;
         m_y += tallest;
     }
     m_bodyTop = m_y;
 }
 
-void Layout::finishPage()
+void Pager::finishPage()
 {
-    if (m_pageIndex < 0)
-        return;
-    Page& page = m_doc.pages[size_t(m_pageIndex)];
+    Page& page = m_page->page;
     const double top = page.size.height() - Margin - lineHeight(FontRole::Small);
-    const double width = pageWidth();
+    const double width = columnWidth() * std::max(1, m_frame->columns);
     Band footer;
-    if (m_frame.footerDateTime)
-        footer.addText(0, 0, width / 2, m_dateTime, FontRole::Small);
-    footer.addText(width / 2, 0, width / 2, QStringLiteral("Page [Page#]"), FontRole::Small,
-                   Qt::AlignRight);
-    footer.items.back().pageNumber = true;
-    const int saved = m_column;
+    if (m_frame->footerDateTime)
+        footer.addText(0, 0, width / 2, m_frame->dateTime, FontRole::Small);
+    // The page number's width is known only when drawn: it is aligned then.
+    Item number;
+    number.font = FontRole::Small;
+    number.align = Qt::AlignRight;
+    number.pageNumber = true;
+    number.rect = QRectF(width / 2, 0, width / 2, lineHeight(FontRole::Small));
+    number.text = QStringLiteral("Page [Page#]");
+    footer.items.push_back(std::move(number));
     m_column = 0;
     place(footer, top);
-    m_column = saved;
-    m_pageIndex = -1;
+    m_ready.push_back(std::move(*m_page));
+    m_page.reset();
 }
 
-void Layout::place(const Band& band, double top)
+void Pager::place(const Band& band, double top)
 {
-    Page& page = m_doc.pages[size_t(m_pageIndex)];
+    std::vector<Item>& items = m_page->page.items;
     const QPointF offset(Margin + m_column * columnWidth(), top);
     for (const Item& item : band.items) {
-        Item placed = item;
-        placed.rect.translate(offset);
-        page.items.push_back(std::move(placed));
+        items.push_back(item);
+        items.back().rect.translate(offset);
     }
 }
 
@@ -233,16 +362,12 @@ double cutBefore(const Band& band, double limit)
 
 } // namespace
 
-void Layout::newPage()
+void Pager::feed(Band band, double offset)
 {
-    finishPage();
-}
-
-void Layout::addBand(const Band& input)
-{
-    Band band = input;
+    m_offset = offset;
+    const int columns = std::max(1, m_frame->columns);
     for (;;) {
-        if (m_pageIndex < 0)
+        if (!m_page)
             startPage();
         const double available = bottomLimit() - m_y;
         if (band.height <= available) {
@@ -254,7 +379,7 @@ void Layout::addBand(const Band& input)
         const bool atTop = m_y <= m_bodyTop + 0.01;
         if (!atTop && band.height <= fresh) {
             // Fits a fresh column or page whole: move it there.
-            if (m_column + 1 < std::max(1, m_frame.columns)) {
+            if (m_column + 1 < columns) {
                 ++m_column;
                 m_y = m_bodyTop;
             } else {
@@ -285,7 +410,8 @@ void Layout::addBand(const Band& input)
         place(top, m_y);
         if (rest.items.empty())
             return;
-        if (m_column + 1 < std::max(1, m_frame.columns)) {
+        m_offset += cut;
+        if (m_column + 1 < columns) {
             ++m_column;
             m_y = m_bodyTop;
         } else {
@@ -295,11 +421,14 @@ void Layout::addBand(const Band& input)
     }
 }
 
-void Layout::end()
+std::vector<Page> layOutAll(const Document& document)
 {
-    if (m_pageIndex < 0 && m_first)
-        startPage(); // a report without rows still prints its frame
-    finishPage();
+    std::vector<Page> pages;
+    Pager pager(document);
+    Page page;
+    while (pager.next(page))
+        pages.push_back(std::move(page));
+    return pages;
 }
 
 } // namespace hb::reports

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "reports/PageModel.h"
+#include "reports/ReportData.h"
 
 #include <QDateTime>
 
+#include <deque>
 #include <functional>
+#include <memory>
+#include <optional>
 
 namespace hb::reports {
 
@@ -42,42 +46,108 @@ struct Frame
     // width of one data column and the column's index. May be empty.
     std::function<Band(double width, int column)> header;
     bool footerDateTime = true; // "[Date] [Time]" on the left of the page footer
+    QString dateTime;           // the footer's "[Date] [Time]"
 };
 
-// Lays a report's bands out onto pages appended to a document: the title band, the page
-// header of each page, the rows (a row that does not fit the rest of a page moves to the next
-// one; a row taller than a page is split between lines of text), the page footer.
-class Layout
+// One part of a document: a report's bands in its frame, or a page printed as it is.
+struct Part
+{
+    Frame frame;
+    int bands = 0;
+    // Band `index` (0 <= index < bands) for a data column `width` wide. Called again whenever
+    // a page is laid out anew, so it gives the same band every time.
+    std::function<Band(int index, double width)> band;
+    std::optional<Page> page; // a page as it is (cover, title page) instead of bands
+    QString section;          // the part starts a section of this title (empty: none)
+};
+
+// A prepared document: one report, or several parts appended into one. It holds what its
+// parts print (their rows) and is laid out into pages only when they are asked for, by a
+// Pager.
+struct Document
+{
+    QString title;
+    QPageSize pageSize = QPageSize(QPageSize::Letter);
+    std::vector<Part> parts;
+
+    // Keeps rows for the parts' bands for the document's lifetime; the reference stays valid.
+    const Rows& keep(Rows rows);
+    // Appends a report's bands in a frame.
+    void addBands(Frame frame, int bands, std::function<Band(int index, double width)> band);
+    // Appends a page printed as it is, starting a section when `section` is given.
+    void addPage(Page page, QString section = {});
+    QStringList sectionTitles() const;
+
+private:
+    std::vector<std::shared_ptr<const Rows>> m_rows;
+};
+
+// Lays a document out page by page: the title band, the page header of each page, the bands
+// (a band that does not fit the rest of a page moves to the next one; a band taller than a
+// page is split between lines of text), the page footer.
+class Pager
 {
 public:
     static constexpr double Margin = 10 * UnitsPerMm;
 
-    Layout(Document& document, QDateTime printedAt, QString dateTimeText);
+    // Where a page starts, to lay it out again later without the pages before it.
+    struct Mark
+    {
+        int part = 0;
+        int band = 0;      // the first band on the page
+        double offset = 0; // how much of that band went on earlier pages
+        bool first = true; // the first page of its part (it prints the title band)
+    };
 
-    void begin(const Frame& frame);
-    void addBand(const Band& band);
-    // Forces the next band onto a new page.
-    void newPage();
-    void end();
+    explicit Pager(const Document& document);
 
-    double columnWidth() const;
-    double pageWidth() const; // inside the margins
+    // Lays out the next page; false after the last one.
+    bool next(Page& page);
+    // Pages laid out so far; the number of the next page is done() + 1.
+    int done() const { return m_done; }
+    // Where the page last returned by next() starts.
+    const Mark& mark() const { return m_mark; }
+    // Carries on from a page's mark, as if the pages before it (`pageIndex` of them, 0-based
+    // index of that page) had been laid out.
+    void seek(const Mark& mark, int pageIndex);
+
+    // The width of one data column of a frame on the document's paper, inside the margins.
+    static double columnWidth(const QPageSize& paper, const Frame& frame);
 
 private:
+    void beginPart();
+    void feed(Band band, double offset);
     void startPage();
     void finishPage();
     double bottomLimit() const;
+    double columnWidth() const { return columnWidth(m_doc.pageSize, *m_frame); }
     void place(const Band& band, double top);
 
-    Document& m_doc;
-    QString m_dateTime;
-    Frame m_frame;
-    Page* m_page = nullptr;
-    int m_pageIndex = -1;
+    const Document& m_doc;
+    int m_part = 0;       // part being laid out
+    int m_band = -1;      // next band of the part to feed; -1: the part has not begun
+    bool m_ended = false; // the part's end was fed
+    struct Pending
+    {
+        Page page;
+        Mark mark;
+    };
+    std::deque<Pending> m_ready; // finished pages not yet returned
+    Mark m_mark;
+    int m_done = 0;
+
+    // The page being laid out.
+    std::optional<Pending> m_page;
+    const Frame* m_frame = nullptr;
+    int m_feeding = 0;   // the band being fed
+    double m_offset = 0; // how much of it went on earlier pages
     int m_column = 0;
     double m_y = 0;       // next band's top in the current column
     double m_bodyTop = 0; // top of the data area on the current page
     bool m_first = true;
 };
+
+// Every page of a document (for tests and small documents).
+std::vector<Page> layOutAll(const Document& document);
 
 } // namespace hb::reports

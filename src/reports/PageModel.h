@@ -28,8 +28,9 @@ struct Item
     enum class Kind : quint8 { Text, Line, Box, Picture };
     Kind kind = Kind::Text;
     FontRole font = FontRole::Normal;
-    // Text: drawn at the left, centre or right of rect on one line (texts are broken into
-    // lines when they are laid out, never when drawn).
+    // Text: drawn on one line from the left of rect (texts are broken into lines and aligned
+    // when they are laid out, never when drawn), or, for a page number, at the left, centre or
+    // right of rect as `align` says.
     Qt::AlignmentFlag align = Qt::AlignLeft;
     // Text: "[Page#]" in the text stands for the page's number in the whole document.
     bool pageNumber = false;
@@ -46,20 +47,6 @@ struct Page
     QPageLayout::Orientation orientation = QPageLayout::Landscape;
     QSizeF size; // model units, as oriented
     std::vector<Item> items;
-};
-
-// A prepared document: one report, or several appended into one.
-struct Document
-{
-    QString title;
-    QPageSize pageSize = QPageSize(QPageSize::Letter);
-    std::vector<Page> pages;
-    struct Section
-    {
-        QString title;
-        int firstPage = 0;
-    };
-    std::vector<Section> sections;
 };
 
 QSizeF pageSizeUnits(const QPageSize& size, QPageLayout::Orientation orientation);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/PageModel.h"
+#include "reports/Layout.h"
 
 #include <functional>
 
@@ -8,7 +8,8 @@ class QPrinter;
 
 namespace hb::reports {
 
-// Called after each page; returning false cancels.
+// Called after each page with the pages done and the pages to do (0 when not known yet);
+// returning false cancels.
 using PageProgress = std::function<bool(int done, int total)>;
 
 // Writes the document as a PDF/A-1b file with searchable text and embedded font subsets. The

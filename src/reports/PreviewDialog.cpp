@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -16,6 +17,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -31,7 +33,7 @@ public:
     // Screen pixels per model unit at the current zoom.
     double scale() const
     {
-        const Page& page = m_owner.m_doc->pages[size_t(m_owner.m_page)];
+        const Page& page = m_owner.m_shown;
         double zoom = m_owner.m_zoom;
         if (zoom <= 0) {
             const int avail = m_owner.m_scroll->viewport()->width() - 20;
@@ -41,7 +43,7 @@ public:
     }
     void relayout()
     {
-        const Page& page = m_owner.m_doc->pages[size_t(m_owner.m_page)];
+        const Page& page = m_owner.m_shown;
         const QSizeF s = page.size * scale();
         setFixedSize(int(s.width()) + 1, int(s.height()) + 1);
         update();
@@ -55,7 +57,7 @@ protected:
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.fillRect(rect(), Qt::white);
         const int index = m_owner.m_page;
-        paintPage(painter, m_owner.m_doc->pages[size_t(index)], index + 1, scale());
+        paintPage(painter, m_owner.m_shown, index + 1, scale());
     }
 
 private:
@@ -96,9 +98,10 @@ PreviewDialog::PreviewDialog(std::shared_ptr<const Document> document, Messages&
     QToolButton* next = toolButton(this, QStringLiteral("Next"), QStringLiteral("Next page"));
     QToolButton* last = toolButton(this, QStringLiteral("Last"), QStringLiteral("Last page"));
     m_pageBox = new QSpinBox(this);
-    m_pageBox->setRange(1, std::max<int>(1, int(m_doc->pages.size())));
+    m_pageBox->setRange(1, 1);
     m_pageBox->setAccessibleName(QStringLiteral("Page number"));
-    m_pageCount = new QLabel(QStringLiteral("of %1").arg(m_doc->pages.size()), this);
+    m_pageCount = new QLabel(this);
+    m_pageCount->setObjectName(QStringLiteral("PageCount"));
     m_zoomBox = new QComboBox(this);
     m_zoomBox->setAccessibleName(QStringLiteral("Zoom"));
     m_zoomBox->addItem(QStringLiteral("Page Width"), 0.0);
@@ -115,17 +118,26 @@ PreviewDialog::PreviewDialog(std::shared_ptr<const Document> document, Messages&
     bar->addWidget(last);
     bar->addSpacing(12);
     bar->addWidget(m_zoomBox);
-    if (!m_doc->sections.empty()) {
+    for (size_t i = 0; i < m_doc->parts.size(); ++i) {
+        if (!m_doc->parts[i].section.isEmpty())
+            m_sectionParts.push_back(int(i));
+    }
+    m_sectionPages.assign(m_sectionParts.size(), -1);
+    if (!m_sectionParts.empty()) {
         m_sections = new QComboBox(this);
         m_sections->setAccessibleName(QStringLiteral("Sections"));
         m_sections->addItem(QStringLiteral("Go to section.."), -1);
-        for (const Document::Section& s : m_doc->sections)
-            m_sections->addItem(s.title, s.firstPage);
+        for (size_t i = 0; i < m_sectionParts.size(); ++i)
+            m_sections->addItem(m_doc->parts[size_t(m_sectionParts[i])].section, int(i));
         bar->addWidget(m_sections);
         connect(m_sections, &QComboBox::activated, this, [this](int i) {
-            const int page = m_sections->itemData(i).toInt();
-            if (page >= 0)
-                showPage(page);
+            const int section = m_sections->itemData(i).toInt();
+            if (section < 0)
+                return;
+            while (m_sectionPages[size_t(section)] < 0 && countOne()) {
+            }
+            if (m_sectionPages[size_t(section)] >= 0)
+                showPage(m_sectionPages[size_t(section)]);
         });
     }
     bar->addStretch();
@@ -138,6 +150,8 @@ PreviewDialog::PreviewDialog(std::shared_ptr<const Document> document, Messages&
     m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_view = new PageView(*this);
     m_scroll->setWidget(m_view);
+    // "Page Width" follows the window: the page is sized again whenever the viewport is.
+    m_scroll->viewport()->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -149,22 +163,91 @@ PreviewDialog::PreviewDialog(std::shared_ptr<const Document> document, Messages&
     connect(first, &QToolButton::clicked, this, [this] { showPage(0); });
     connect(prior, &QToolButton::clicked, this, [this] { showPage(m_page - 1); });
     connect(next, &QToolButton::clicked, this, [this] { showPage(m_page + 1); });
-    connect(last, &QToolButton::clicked, this, [this] { showPage(int(m_doc->pages.size()) - 1); });
+    connect(last, &QToolButton::clicked, this, [this] { showPage(pageCount() - 1); });
     connect(m_pageBox, &QSpinBox::valueChanged, this, [this](int v) { showPage(v - 1); });
     connect(m_zoomBox, &QComboBox::activated, this,
             [this](int i) { setZoom(m_zoomBox->itemData(i).toDouble()); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_counter = std::make_unique<Pager>(*m_doc);
+    m_slices = new QTimer(this);
+    m_slices->setInterval(0);
+    connect(m_slices, &QTimer::timeout, this, &PreviewDialog::countSlice);
     showPage(0);
+    if (!m_counted)
+        m_slices->start();
+}
+
+PreviewDialog::~PreviewDialog() = default;
+
+bool PreviewDialog::countOne()
+{
+    if (m_counted)
+        return false;
+    Page page;
+    if (!m_counter->next(page)) {
+        m_counted = true;
+        m_slices->stop();
+        updateControls();
+        return false;
+    }
+    const Pager::Mark& mark = m_counter->mark();
+    for (size_t i = 0; i < m_sectionParts.size(); ++i) {
+        if (m_sectionParts[i] == mark.part && m_sectionPages[i] < 0)
+            m_sectionPages[i] = int(m_marks.size());
+    }
+    m_marks.push_back(mark);
+    return true;
+}
+
+bool PreviewDialog::countTo(int index)
+{
+    while (int(m_marks.size()) <= index) {
+        if (!countOne())
+            return false;
+    }
+    return true;
+}
+
+int PreviewDialog::pageCount()
+{
+    if (!m_counted) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        while (countOne()) {
+        }
+        QApplication::restoreOverrideCursor();
+    }
+    return int(m_marks.size());
+}
+
+void PreviewDialog::countSlice()
+{
+    // A slice short enough to keep the window responsive.
+    QElapsedTimer slice;
+    slice.start();
+    while (slice.elapsed() < 20 && countOne()) {
+    }
+    updateControls();
 }
 
 void PreviewDialog::showPage(int page)
 {
-    if (m_doc->pages.empty())
+    if (!countTo(std::max(0, page)) && m_marks.empty())
         return;
-    m_page = std::clamp(page, 0, int(m_doc->pages.size()) - 1);
+    m_page = std::clamp(page, 0, int(m_marks.size()) - 1);
+    Pager pager(*m_doc);
+    pager.seek(m_marks[size_t(m_page)], m_page);
+    pager.next(m_shown);
     updateControls();
     m_view->relayout();
     m_scroll->verticalScrollBar()->setValue(0);
+}
+
+bool PreviewDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_zoom <= 0)
+        m_view->relayout();
+    return QDialog::eventFilter(watched, event);
 }
 
 void PreviewDialog::setZoom(double zoom)
@@ -179,7 +262,12 @@ void PreviewDialog::setZoom(double zoom)
 void PreviewDialog::updateControls()
 {
     const QSignalBlocker block(m_pageBox);
+    const int known = int(m_marks.size());
+    // While pages are still being counted, any page number may be asked for.
+    m_pageBox->setRange(1, m_counted ? std::max(1, known) : std::numeric_limits<int>::max());
     m_pageBox->setValue(m_page + 1);
+    m_pageCount->setText(m_counted ? QStringLiteral("of %1").arg(known)
+                                   : QStringLiteral("of %1+").arg(known));
 }
 
 void PreviewDialog::exportPdf()
@@ -191,11 +279,13 @@ void PreviewDialog::exportPdf()
     if (!path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         path += QLatin1String(".pdf");
     QProgressDialog progress(QStringLiteral("Exporting to PDF.."), QStringLiteral("Cancel"), 0,
-                             int(m_doc->pages.size()), this);
+                             m_counted ? int(m_marks.size()) : 0, this);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const QString error = writePdf(*m_doc, path, [&progress](int done, int) {
+    const QString error = writePdf(*m_doc, path, [&progress](int done, int total) {
+        if (total > 0)
+            progress.setMaximum(total);
         progress.setValue(done);
         return !progress.wasCanceled();
     });
@@ -210,7 +300,7 @@ void PreviewDialog::print()
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_doc->title);
     QPrintDialog dialog(&printer, this);
-    dialog.setMinMax(1, int(m_doc->pages.size()));
+    dialog.setMinMax(1, pageCount());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -42,6 +42,17 @@ Rows::Rows(QStringList columns, std::vector<std::vector<QVariant>> data) : m_dat
         if (!m_index.contains(key))
             m_index.insert(key, i);
     }
+    // Each name as the statement spells it too, so the usual look-up needs no lower-casing.
+    for (const QString& name : columns) {
+        if (!m_index.contains(name))
+            m_index.insert(name, m_index.value(name.toLower()));
+    }
+}
+
+int Rows::column(const QString& name) const
+{
+    const auto it = m_index.constFind(name);
+    return it != m_index.constEnd() ? *it : m_index.value(name.toLower(), -1);
 }
 
 const QVariant& Rows::stored(int row, int column) const

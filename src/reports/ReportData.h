@@ -29,14 +29,15 @@ public:
 
     int size() const { return int(m_data.size()); }
     bool empty() const { return m_data.empty(); }
-    int column(const QString& name) const { return m_index.value(name.toLower(), -1); }
+    // A column by name, without regard to case; -1 when there is none.
+    int column(const QString& name) const;
     const QVariant& stored(int row, int column) const;
 
     class Ref;
     Ref at(int row) const;
 
 private:
-    QHash<QString, int> m_index; // lower-case name -> column
+    QHash<QString, int> m_index; // lower-case and as-returned name -> column
     std::vector<std::vector<QVariant>> m_data;
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/ReportPrinter.h"
-#include "reports/PageModel.h"
+#include "reports/Layout.h"
 
 #include <QImage>
 #include <QObject>

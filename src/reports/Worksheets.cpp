@@ -78,56 +78,52 @@ Document prepareWorksheet(const WorksheetDef& sheet, const QPageSize& pageSize)
     Document doc;
     doc.title = sheet.title;
     doc.pageSize = pageSize;
-    Layout layout(doc, {}, {});
     Frame frame;
     frame.title = sheet.title;
     frame.orientation = QPageLayout::Portrait;
     frame.footerDateTime = false;
-    layout.begin(frame);
     // The blocks fill the page: one band per row of blocks.
-    const double width = layout.pageWidth();
+    const double width = Pager::columnWidth(pageSize, frame);
     const Page probe{QPageLayout::Portrait, pageSizeUnits(pageSize, QPageLayout::Portrait), {}};
     const double titleHeight = lineHeight(FontRole::Title) * 1.5 + 3 * UnitsPerMm;
-    const double body = probe.size.height() - 2 * Layout::Margin - titleHeight -
+    const double body = probe.size.height() - 2 * Pager::Margin - titleHeight -
                         lineHeight(FontRole::Small) - 5 * UnitsPerMm;
     const double blockH = body / sheet.rows - 0.5;
     const double blockW = width / sheet.columns;
     const double step = (blockH - 2 * Gap) / std::max<qsizetype>(1, sheet.labels.size());
-    for (int r = 0; r < sheet.rows; ++r) {
-        Band band;
-        for (int c = 0; c < sheet.columns; ++c) {
-            const double x = c * blockW;
-            band.addBox(QRectF(x + Gap / 2, Gap / 2, blockW - Gap, blockH - Gap), QColor(), 5);
-            double y = Gap;
-            for (const QString& label : sheet.labels) {
-                const double baseline = y + step - Gap / 2;
-                const QString first = label.section(u'|', 0, 0);
-                const QString second = label.section(u'|', 1);
-                const double lx = x + 2 * Gap;
-                const double right = x + blockW - 2 * Gap;
-                double lineFrom = lx;
-                if (!first.isEmpty()) {
-                    band.addText(lx, baseline - lineHeight(FontRole::Bold), blockW, first,
-                                 FontRole::Bold);
-                    lineFrom = lx + textWidth(first, FontRole::Bold) + Gap;
-                }
-                if (second.isEmpty()) {
-                    band.addLine(lineFrom, baseline, right, baseline, 3, Qt::darkGray);
-                } else {
-                    const double qx = x + blockW * 0.72;
-                    band.addLine(lineFrom, baseline, qx - Gap, baseline, 3, Qt::darkGray);
-                    band.addText(qx, baseline - lineHeight(FontRole::Bold), blockW, second,
-                                 FontRole::Bold);
-                    band.addLine(qx + textWidth(second, FontRole::Bold) + Gap, baseline, right,
-                                 baseline, 3, Qt::darkGray);
-                }
-                y += step;
+    // Every row of blocks is the same band.
+    Band band;
+    for (int c = 0; c < sheet.columns; ++c) {
+        const double x = c * blockW;
+        band.addBox(QRectF(x + Gap / 2, Gap / 2, blockW - Gap, blockH - Gap), QColor(), 5);
+        double y = Gap;
+        for (const QString& label : sheet.labels) {
+            const double baseline = y + step - Gap / 2;
+            const QString first = label.section(u'|', 0, 0);
+            const QString second = label.section(u'|', 1);
+            const double lx = x + 2 * Gap;
+            const double right = x + blockW - 2 * Gap;
+            double lineFrom = lx;
+            if (!first.isEmpty()) {
+                band.addText(lx, baseline - lineHeight(FontRole::Bold), blockW, first,
+                             FontRole::Bold);
+                lineFrom = lx + textWidth(first, FontRole::Bold) + Gap;
             }
+            if (second.isEmpty()) {
+                band.addLine(lineFrom, baseline, right, baseline, 3, Qt::darkGray);
+            } else {
+                const double qx = x + blockW * 0.72;
+                band.addLine(lineFrom, baseline, qx - Gap, baseline, 3, Qt::darkGray);
+                band.addText(qx, baseline - lineHeight(FontRole::Bold), blockW, second,
+                             FontRole::Bold);
+                band.addLine(qx + textWidth(second, FontRole::Bold) + Gap, baseline, right,
+                             baseline, 3, Qt::darkGray);
+            }
+            y += step;
         }
-        band.height = blockH;
-        layout.addBand(band);
     }
-    layout.end();
+    band.height = blockH;
+    doc.addBands(std::move(frame), sheet.rows, [band](int, double) { return band; });
     return doc;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/PageModel.h"
+#include "reports/Layout.h"
 
 #include <QStringList>
 

@@ -265,6 +265,7 @@ private Q_SLOTS:
         f.trigger("Search1");
         QVERIFY(f.window->searchActive());
         QVERIFY(f.window->action("CancelSearchBtn")->isVisible());
+        QVERIFY(!f.window->action("Search1")->isEnabled());
         for (const char* command : {"TripBtn", "Setup1", "Preferences1", "HomeBtn", "Load1"}) {
             f.messages.expect(Answer::Ok, MainWindow::SearchRuleText);
             f.trigger(command);

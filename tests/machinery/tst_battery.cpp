@@ -4,6 +4,7 @@
 #include "machinery/BatteryRules.h"
 #include "pages/DateBox.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,9 +86,25 @@ private Q_SLOTS:
         QVERIFY(!page.narrowBox()->isEnabled());
         button("Cancel")->click();
 
+        // A reading kept without a time or a charge keeps none when edited for something else;
+        // charging it offers today's date.
+        f.log.exec("INSERT INTO Battery (ReadDt, ReadVolt, BattBank, BankTxt, BattType) VALUES "
+                   "('2026-06-01', 12.1, 1, 'House', 'Wet')");
+        page.showAllBox().click();
+        QVERIFY(page.query().locate("ReadVolt", 12.1));
+        QCOMPARE(page.readTimeBox()->time(), QTime(0, 0));
+        button("Edit")->click();
+        QCOMPARE(page.chargeDateBox()->date(), QDate(2026, 6, 15));
+        page.voltageBox()->setText("12.2");
+        button("Save")->click();
+        QCOMPARE(f.count("select count(*) from Battery where ReadVolt = 12.2 and ReadTime is null "
+                         "and ChargeDt is null"),
+                 1);
+        page.showAllBox().click();
+
         // Opening the page again forgets the type.
         page.showStep();
-        QCOMPARE(page.query().recordCount(), 1); // the archived reading is not listed
+        QCOMPARE(page.query().recordCount(), 2); // the archived reading is not listed
         button("New")->click();
         QCOMPARE(page.typeBox()->currentText(), QString("Wet"));
         button("Cancel")->click();

@@ -228,6 +228,21 @@ private Q_SLOTS:
         QVERIFY(messages.allAnswered());
     }
 
+    // Lists ordered by the log sort text without regard to case.
+    void orderWithoutCase()
+    {
+        test::PageFixture f;
+        for (const char* name : {"cherry", "Banana", "apple", "Éclair", "delta"})
+            f.log.exec("INSERT INTO Waypoints (WPName) VALUES (:n)",
+                       {{":n", QString::fromUtf8(name)}});
+        RecordSet rs(f.log);
+        rs.open("select * from Waypoints order by WPName COLLATE hb_nocase");
+        QStringList names;
+        for (int r = 0; r < rs.recordCount(); ++r)
+            names << rs.valueAt(r, "WPName").toString();
+        QCOMPARE(names, (QStringList{"apple", "Banana", "cherry", "delta", "Éclair"}));
+    }
+
     void csvRecords_data()
     {
         QTest::addColumn<QStringList>("fields");

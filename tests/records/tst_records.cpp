@@ -82,6 +82,8 @@ private Q_SLOTS:
         QTest::newRow("whole minutes") << "48 07 N" << true << "48 07.00 N";
         QTest::newRow("longitude") << "11 31 e" << false << "011 31.00 E";
         QTest::newRow("empty stays empty") << "  " << true << "";
+        QTest::newRow("an unfilled position is empty") << "   .   _" << true << "";
+        QTest::newRow("blank in the first degree place") << " 9 07.04 S" << true << "09 07.04 S";
         QTest::newRow("rounding carries") << "48 59.999 N" << true << "49 00.00 N";
         QTest::newRow("pole") << "90 00.00 S" << true << "90 00.00 S";
         QTest::newRow("past the pole") << "90 00.01 N" << true << "!";
@@ -329,9 +331,17 @@ private Q_SLOTS:
         f.page.search();
         QVERIFY(f.host.active);
         QCOMPARE(f.names().size(), 3);
+        // A row added meanwhile is asked about before the list is read again.
+        f.bar("New")->click();
+        type(f.field("WPName"), "Foxtrot");
+        f.messages.expect(Answer::Yes, LogPage::leaveQuestion("WP"));
         f.messages.expect(Answer::Ok, "Now showing ALL records, editing is enabled!");
         f.page.cancelSearch();
         QVERIFY(!f.host.active);
+        QCOMPARE(f.names().size(), 4);
+        QVERIFY(f.page.query().locate("WPName", "Foxtrot"));
+        f.messages.expect(Answer::Yes, WaypointsPage::DeleteQuestion);
+        f.bar("Delete")->click();
         // A match: only those rows, no changes until the search is cancelled.
         f.search.answers.push_back(test::criteria({"BRAV"}));
         f.messages.expect(Answer::Ok,

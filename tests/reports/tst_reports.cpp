@@ -168,6 +168,46 @@ private Q_SLOTS:
         QVERIFY(text.indexOf(QLatin1String("Baiona")) > text.lastIndexOf(QLatin1String("w0")));
     }
 
+    // Any page laid out again from where it starts is the page laid out in sequence: through
+    // a row split over pages, two data columns per page and a summary, across two reports.
+    void pageLaidOutAgainFromItsMark()
+    {
+        test::ReportLog t;
+        t.log->exec(QStringLiteral("INSERT INTO TripLog (TripDate, tripFrom, TripTo, Notes, "
+                                   "Archived) VALUES ('2026-06-01', 'Porto', 'Vigo', :n, 0)"),
+                    {{"n", QStringLiteral("word ").repeated(12000)}});
+        for (int i = 0; i < 150; ++i)
+            t.log->exec(QStringLiteral("INSERT INTO GenUse (GenDt, TimeSt, TimeEnd, TotTime, "
+                                       "GenSet) VALUES ('2026-06-02', 800, 1000, 2, 1)"));
+        Document doc;
+        const ReportEnv e = env(*t.log);
+        for (const char* name : {"Trips", "GenSet"}) {
+            const ReportDef& def = *findReport(QLatin1String(name));
+            def.lay(doc, doc.keep(Rows::read(*t.log, def.sql)), e);
+        }
+        std::vector<Page> pages;
+        std::vector<Pager::Mark> marks;
+        Pager pager(doc);
+        for (Page page; pager.next(page);) {
+            pages.push_back(std::move(page));
+            marks.push_back(pager.mark());
+        }
+        QVERIFY(pages.size() > 10);
+        QVERIFY(std::any_of(marks.begin(), marks.end(), [](auto& m) { return m.offset > 0; }));
+        for (size_t i = pages.size(); i-- > 0;) {
+            Pager again(doc);
+            again.seek(marks[i], int(i));
+            Page page;
+            QVERIFY(again.next(page));
+            QCOMPARE(again.done(), int(i) + 1);
+            QCOMPARE(page.items.size(), pages[i].items.size());
+            for (size_t k = 0; k < page.items.size(); ++k) {
+                QCOMPARE(page.items[k].text, pages[i].items[k].text);
+                QCOMPARE(page.items[k].rect, pages[i].items[k].rect);
+            }
+        }
+    }
+
     // Sums of money over many rows add the stored ten-thousandths exactly.
     void moneyTotalsExactOverManyRows()
     {
@@ -276,6 +316,57 @@ private Q_SLOTS:
                  QStringList{QStringLiteral("out.pdf")});
         QCOMPARE(writePdf(doc, path), QString());
         QVERIFY(test::readFile(path).startsWith("%PDF"));
+    }
+
+    // Run as a child process by the next test: exports a long trip report to the file named in
+    // HB_EXPORT_TO, over and over.
+    void exportChild()
+    {
+        const QString target = qEnvironmentVariable("HB_EXPORT_TO");
+        if (target.isEmpty())
+            QSKIP("run by killedExportLeavesOldOrWholeFile");
+        test::ReportLog t;
+        const QString notes =
+            QString(40000, u'n').replace(QLatin1String("nnnnnnnnn"), QLatin1String("nnnnnnnn "));
+        for (int i = 0; i < 40; ++i)
+            t.log->exec(QStringLiteral("INSERT INTO TripLog (TripDate, tripFrom, TripTo, Notes, "
+                                       "Archived) VALUES ('2026-06-01', 'Porto', 'Vigo', :n, 0)"),
+                        {{"n", notes}});
+        const Document doc =
+            prepareReport(*t.log, *findReport(QStringLiteral("Trips")), {}, {}, env(*t.log));
+        test::writeFile(target + QLatin1String(".ready"), "1");
+        for (;;)
+            QCOMPARE(writePdf(doc, target), QString());
+    }
+
+    // An export killed at any moment leaves the file that was there or a whole new PDF.
+    void killedExportLeavesOldOrWholeFile()
+    {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("trips.pdf"));
+        test::writeFile(target, "old");
+        int whole = 0;
+        for (int run = 0; run < 8; ++run) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("HB_EXPORT_TO"), target);
+            child.setProcessEnvironment(env);
+            QFile::remove(target + QLatin1String(".ready"));
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("exportChild")});
+            QVERIFY(child.waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(target + QLatin1String(".ready")), 30000);
+            QTest::qWait(30 + run * 70);
+            child.kill(); // SIGKILL
+            child.waitForFinished();
+            const QByteArray bytes = test::readFile(target);
+            if (bytes == "old")
+                continue;
+            QVERIFY2(bytes.startsWith("%PDF") && bytes.trimmed().endsWith("%%EOF"),
+                     qPrintable(QStringLiteral("run %1: a cut-off file").arg(run)));
+            QVERIFY(test::pdfInfo(target, QStringLiteral("Pages")).toInt() > 1);
+            ++whole;
+        }
+        qInfo("%d of 8 killed exports had finished a whole file", whole);
     }
 };
 

@@ -4,6 +4,7 @@
 #include "common/Formats.h"
 #include "reports/Catalogue.h"
 #include "reports/CompositeExport.h"
+#include "reports/PdfOutline.h"
 #include "reports/PreviewDialog.h"
 #include "reports/ReportService.h"
 #include "reports/ReportWindows.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -35,20 +37,12 @@ const QString ExportReady = QStringLiteral(
 QString documentText(const Document& doc)
 {
     QString text;
-    for (const Page& page : doc.pages) {
+    for (const Page& page : layOutAll(doc)) {
         for (const Item& item : page.items)
             text += item.text + u'\n';
         text += QLatin1String("\f");
     }
     return text;
-}
-
-QStringList sectionTitles(const Document& doc)
-{
-    QStringList titles;
-    for (const Document::Section& s : doc.sections)
-        titles << s.title;
-    return titles;
 }
 
 void verifyAccessibleNames(QWidget& w)
@@ -122,7 +116,7 @@ private Q_SLOTS:
         page.checkBox(QStringLiteral("Guest Log"))->setChecked(true);
         page.findChild<QPushButton*>(QStringLiteral("ExportBtn"))->click();
         const Document& doc = preview()->document();
-        QCOMPARE(sectionTitles(doc),
+        QCOMPARE(doc.sectionTitles(),
                  (QStringList{"Vessel Info", "Trips", "Maintenance", "Scheduled Maintenance",
                               "Fuel", "Projects", "Guests"}));
         const QString text = documentText(doc);
@@ -134,9 +128,26 @@ private Q_SLOTS:
         const QString pdf = m_log->file(QStringLiteral("log.pdf"));
         m_files.answer(pdf);
         preview()->findChild<QAbstractButton*>(QStringLiteral("ExportPdf"))->click();
-        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt(), int(doc.pages.size()));
+        const int pages = preview()->pageCount();
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")).toInt(), pages);
         QVERIFY(pdfInfo(pdf, QStringLiteral("Title")).contains(QLatin1String("Sea Lark")));
-        QVERIFY(pdfText(pdf).contains(QStringLiteral("Page %1").arg(doc.pages.size())));
+        QVERIFY(pdfText(pdf).contains(QStringLiteral("Page %1").arg(pages)));
+        // One bookmark per section, added after the pages; the file still reads whole.
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.contains("/Type /Outlines"));
+        QVERIFY(bytes.contains("/Count 7"));
+        QCOMPARE(bytes.count("/Title <FEFF"), qsizetype(7));
+        const QString guests = QStringLiteral("Guests");
+        QByteArray hex("FEFF");
+        for (const QChar c : guests)
+            hex += QByteArray::number(c.unicode(), 16).rightJustified(4, '0').toUpper();
+        QVERIFY(bytes.contains(QByteArray("/Title <" + hex + ">")));
+        QVERIFY(bytes.endsWith("%%EOF\n"));
+        // Anything that is not a whole PDF with a classic table is left as it is.
+        QCOMPARE(withOutline("not a pdf", {{"A", 0}}), QByteArray("not a pdf"));
+        QCOMPARE(withOutline(bytes, {}), bytes);
     }
 
     void exportRefusedOrEmpty()
@@ -150,7 +161,7 @@ private Q_SLOTS:
         m_messages.expect(Messages::Answer::Yes, ExportQuestion);
         m_messages.expect(Messages::Answer::Ok, ExportReady);
         page.exportLogs();
-        QCOMPARE(preview()->document().pages.size(), size_t(1)); // the cover alone
+        QCOMPARE(preview()->pageCount(), 1); // the cover alone
     }
 
     // A section whose rows cannot be read is left out with its message.
@@ -165,7 +176,7 @@ private Q_SLOTS:
             QStringLiteral("Unable to open Contact Log for output to composite PDF File!"));
         m_messages.expect(Messages::Answer::Ok, ExportReady);
         m_service->exportLog(ticked);
-        QCOMPARE(sectionTitles(preview()->document()), QStringList{QStringLiteral("Trips")});
+        QCOMPARE(preview()->document().sectionTitles(), QStringList{QStringLiteral("Trips")});
     }
 
     // The catalogue runs each report on its log's selection; a page prints its own.
@@ -207,8 +218,9 @@ private Q_SLOTS:
             for (const QString& b : sheet.buttons) {
                 window.findChild<QPushButton*>(b)->click();
                 const Document& doc = preview()->document();
-                QCOMPARE(doc.pages.size(), size_t(1));
-                QCOMPARE(doc.pages[0].orientation, QPageLayout::Portrait);
+                const std::vector<Page> pages = layOutAll(doc);
+                QCOMPARE(pages.size(), size_t(1));
+                QCOMPARE(pages[0].orientation, QPageLayout::Portrait);
                 const QStringList lines = documentText(doc).split(u'\n');
                 QVERIFY(lines.contains(sheet.title));
                 QStringList parts; // every label once per block
@@ -231,7 +243,14 @@ private Q_SLOTS:
         m_service->printReport(QStringLiteral("Fuel"), {}, {});
         PreviewDialog* p = preview();
         verifyAccessibleNames(*p);
-        const int pages = int(p->document().pages.size());
+        // The first page shows at once; the rest are counted while the window is idle.
+        const QLabel* count = p->findChild<QLabel*>(QStringLiteral("PageCount"));
+        QCOMPARE(p->pagesCounted(), 1);
+        QVERIFY(!p->counted());
+        QCOMPARE(count->text(), QStringLiteral("of 1+"));
+        QTRY_VERIFY(p->counted());
+        const int pages = p->pageCount();
+        QCOMPARE(count->text(), QStringLiteral("of %1").arg(pages));
         QVERIFY(pages > 3);
         for (QAbstractButton* b : p->findChildren<QAbstractButton*>()) {
             if (b->text() == QLatin1String("Last"))
