@@ -1,6 +1,7 @@
 #include "app/LogPages.h"
 
 #include "machinery/BatteryPage.h"
+#include "nav/TripPage.h"
 #include "records/ProjectsPage.h"
 #include "records/WaypointsPage.h"
 
@@ -23,6 +24,7 @@ PageRegistry logPageRegistry()
     registry.add(Page::Waypoints, make<WaypointsPage>());
     registry.add(Page::ProjTab, make<ProjectsPage>());
     registry.add(Page::Battery, make<BatteryPage>());
+    registry.add(Page::TripTab, make<TripPage>());
     return registry;
 }
 
