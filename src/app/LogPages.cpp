@@ -1,6 +1,7 @@
 #include "app/LogPages.h"
 
 #include "machinery/BatteryPage.h"
+#include "nav/TripPage.h"
 #include "records/ContactKinds.h"
 #include "records/ContactsPage.h"
 #include "records/InventoryKinds.h"
@@ -39,6 +40,7 @@ PageRegistry logPageRegistry()
             return std::unique_ptr<HostedPage>(std::make_unique<ContactsPage>(context, page));
         });
     }
+    registry.add(Page::TripTab, make<TripPage>());
     return registry;
 }
 

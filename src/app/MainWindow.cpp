@@ -15,6 +15,7 @@
 #include "logdb/LogSession.h"
 #include "logdb/ProgStruct.h"
 #include "machinery/StartingHours.h"
+#include "nav/TripPage.h"
 #include "pages/CommandGuard.h"
 #include "pages/PageContext.h"
 #include "pages/PageRegistry.h"
@@ -291,7 +292,11 @@ void MainWindow::buildPages()
             connect(m_setup, &SetupPage::lookupTableChosen, this,
                     [this](const QString& table) { m_lookupTable = table; });
             connect(&m_setup->vessel(), &VesselSetup::numberEnginesChanged, this,
-                    [this](const QString& number) { m_numberEngines = number; });
+                    [this](const QString& number) {
+                        m_numberEngines = number;
+                        if (m_tripPage)
+                            m_tripPage->setTwoEngines(number != QLatin1String("One"));
+                    });
             hosted = std::make_unique<SetupHost>(m_setup);
         } else if (info.page == Page::ExportLog) {
             hosted = std::make_unique<WidgetPage>(new reports::ExportPage(*m_reports));
@@ -337,6 +342,17 @@ void MainWindow::buildPages()
         {Page::ContactTab, "Supplier Log", Page::Suppliers},
         {Page::ContactTab, "Services Log", Page::Services},
     };
+    if ((m_tripPage = qobject_cast<TripPage*>(m_pages.value(Page::TripTab)))) {
+        // The display preferences show and hide the trip page's buttons to other logs.
+        for (const auto& [key, button] : m_tripPage->leadButtons())
+            m_leadButtons.insert(key, button);
+        // The vessel record follows the hours the trips wrote into it.
+        connect(m_tripPage, &TripPage::vesselHoursWritten, this, [this] {
+            RecordSet& vessel = m_session->boatInfo();
+            if (vessel.isOpen() && vessel.state() == RecordSet::State::Browse)
+                vessel.requery();
+        });
+    }
     // The generator and watermaker logs are windows of their own, not built yet.
     if (PlaceholderPage* trip = placeholders.value(Page::TripTab)) {
         for (const auto& [key, text] : {std::pair{DisplayKey::GenLog, "Generator Log"},
@@ -652,6 +668,8 @@ void MainWindow::applySetupState()
     if (m_numberEngines.isEmpty())
         m_numberEngines = QStringLiteral("Two");
     m_setup->vessel().setNumberEngines(m_numberEngines);
+    if (m_tripPage)
+        m_tripPage->setTwoEngines(m_numberEngines != QLatin1String("One"));
     m_setup->setLookupTable(m_lookupTable);
 }
 

@@ -20,6 +20,7 @@ namespace hb {
 class Clock;
 class CoverPage;
 class SetupPage;
+class TripPage;
 class FileDialogs;
 class HelpWindow;
 class PreferencesPanel;
@@ -162,8 +163,9 @@ private:
     HelpWindow* m_help = nullptr;
     PreferencesPanel* m_prefs = nullptr;
     QString m_numberEngines; // kept for the vessel setup page
-    QString m_lookupTable;   // kept for the lookup editor
-    bool m_metric = false;   // the distance-units flag
+    TripPage* m_tripPage = nullptr;
+    QString m_lookupTable; // kept for the lookup editor
+    bool m_metric = false; // the distance-units flag
     QLabel* m_status = nullptr;
     Page m_current = Page::Helmbk;
     int m_runCount = 0;

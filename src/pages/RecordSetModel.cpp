@@ -91,6 +91,8 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const
         return m_formats.shortDate(v.toDate());
     if (v.typeId() == QMetaType::Bool)
         return v.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    if (v.typeId() == QMetaType::QTime)
+        return v.toTime().toString(QStringLiteral("HH:mm"));
     return v.toString();
 }
 
