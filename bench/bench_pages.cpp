@@ -23,6 +23,7 @@
 #include "records/WaypointsPage.h"
 #include "settings/IniFile.h"
 
+#include "BenchContext.h"
 #include "TenYearLog.h"
 
 #include <QApplication>
@@ -37,47 +38,6 @@
 using namespace hb;
 
 namespace {
-
-class QuietMessages : public Messages
-{
-public:
-    Answer show(Kind, const QString&, Buttons, const QString&) override { return Answer::Ok; }
-};
-class NoFiles : public FileDialogs
-{
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
-class NoShell : public Shell
-{
-public:
-    bool openDocument(const QString&) override { return false; }
-    bool startProgram(const QString&, const QStringList&) override { return false; }
-};
-class Host : public PageHost
-{
-public:
-    bool searchActive() const override { return active; }
-    void setSearchActive(bool on) override { active = on; }
-    void showSearchButtons(bool) override {}
-    void setStatusText(const QString&) override {}
-    void showPage(Page) override {}
-    bool metric() const override { return false; }
-    bool active = false;
-};
-class OneSearch : public SearchDialogs
-{
-public:
-    std::optional<SearchInput> askSearch(const SearchSpec&, const QDate&, QWidget*) override
-    {
-        SearchInput in;
-        in.criteria[0] = text;
-        return in;
-    }
-    QString text;
-};
 
 long peakMb()
 {
@@ -154,22 +114,6 @@ double plainWalk(const QString& path, const char* sql, int* rows)
     Q_UNUSED(sink);
     return elapsed;
 }
-
-struct Context
-{
-    QuietMessages messages;
-    NoFiles files;
-    SystemClock clock;
-    NoShell shell;
-    Formats formats;
-    IniFile settings;
-    LogConnection log;
-    AppContext app{messages, files, clock, shell, settings, formats, &log, nullptr};
-    Host host;
-    OneSearch search;
-    PageContext context{app, host, search};
-    explicit Context(const QString& folder) : settings(folder + QStringLiteral("/Helmbk.ini")) {}
-};
 
 // Shows a page and paints its list, as the user sees it.
 template <class P> double showAndPaint(P& page)
