@@ -667,7 +667,7 @@ void layVessel(Document& doc, const Rows& rows, const ReportEnv& env)
           lineBreak(),
           {QStringLiteral("Captain:"), v.text("Captain")}},
          2, QPageLayout::Landscape);
-    page(QStringLiteral("Vessel Information - Specifications"),
+    page(QStringLiteral("Vessel Information - Particulars"),
          {heading(QStringLiteral("Vessel")),
           {QStringLiteral("Vessel Name:"), v.text("VesName")},
           {QStringLiteral("Document Number:"), v.text("IDNum")},
