@@ -52,10 +52,11 @@ public:
     std::optional<SearchInput> askSearch(const SearchSpec&, const QDate&, QWidget*) override
     {
         SearchInput in;
-        in.criteria[0] = text;
+        in.criteria[size_t(criterion)] = text;
         return in;
     }
     QString text;
+    int criterion = 0; // which of the window's text boxes gets it
 };
 
 struct Context

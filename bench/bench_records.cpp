@@ -27,6 +27,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include "BenchContext.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -40,48 +42,6 @@
 using namespace hb;
 
 namespace {
-
-class QuietMessages : public Messages
-{
-public:
-    Answer show(Kind, const QString&, Buttons, const QString&) override { return Answer::Ok; }
-};
-class NoFiles : public FileDialogs
-{
-public:
-    QString openFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString chooseFolder(const QString&, const QString&) override { return {}; }
-};
-class NoShell : public Shell
-{
-public:
-    bool openDocument(const QString&) override { return false; }
-    bool startProgram(const QString&, const QStringList&) override { return false; }
-};
-class Host : public PageHost
-{
-public:
-    bool searchActive() const override { return active; }
-    void setSearchActive(bool on) override { active = on; }
-    void showSearchButtons(bool) override {}
-    void setStatusText(const QString&) override {}
-    void showPage(Page) override {}
-    bool metric() const override { return false; }
-    bool active = false;
-};
-class OneSearch : public SearchDialogs
-{
-public:
-    std::optional<SearchInput> askSearch(const SearchSpec&, const QDate&, QWidget*) override
-    {
-        SearchInput in;
-        in.criteria[size_t(criterion)] = text;
-        return in;
-    }
-    QString text;
-    int criterion = 0;
-};
 
 double ms(const QElapsedTimer& t)
 {

@@ -15,6 +15,8 @@
 #include "reports/CompositeExport.h"
 #include "reports/PdfOutput.h"
 
+#include "TenYearLog.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,48 +43,6 @@ public:
     }
 };
 
-void fill(LogConnection& log)
-{
-    LogConnection::Transaction batch(log);
-    const QDate start(2016, 1, 1);
-    const QString notes(1000, u'w');
-    for (int i = 0; i < 20000; ++i)
-        log.exec(QStringLiteral(
-                     "INSERT INTO TripLog (TripDate, StartTime, tripFrom, TripTo, EngHrsSt, "
-                     "EngHrsFin, Notes) VALUES (:d, '08:00:00', 'Harbour', 'Cove', :h, :h2, :n)"),
-                 {{QStringLiteral("d"), start.addDays(i / 6)},
-                  {QStringLiteral("h"), i * 1.5},
-                  {QStringLiteral("h2"), i * 1.5 + 1.5},
-                  {QStringLiteral("n"), notes}});
-    const std::pair<const char*, int> bulk[] = {
-        {"INSERT INTO Fuel (fuelDate, EngHrs, Location, Amount, AmtUnit, Cost) VALUES (:d, 1000, "
-         "'Dock', 40, 'Lit', 650000)",
-         5000},
-        {"INSERT INTO GenUse (GenDt, TimeSt, TimeEnd, GenStopDate, TotTime, GenSet) VALUES (:d, "
-         "800, 1000, :d, 2, 1)",
-         20000},
-        {"INSERT INTO WMUse (WMDt, TimeSt, TimeEnd, WMStopDate, TotTime) VALUES (:d, 900, 1000, "
-         ":d, 1)",
-         10000},
-        {"INSERT INTO Maint (MaintDT, Description, VesselSys, Cost, EngHrs, Notes) VALUES (:d, "
-         "'Oil change', 'Engine', 455000, 1200, 'Routine.')",
-         10000},
-        {"INSERT INTO Battery (ReadDt, ReadTime, ReadVolt, BattType, BankTxt, BattBank) VALUES "
-         "(:d, '08:00', 12.6, 'AGM', 'House', 1)",
-         15000},
-        {"INSERT INTO Expenses (ExpDate, ExpType, ExpPay, ExpPayAmt, ExpIncAmt, ExpCat, ExpMemo) "
-         "VALUES (:d, 'CASH', 'Marina', 45.5, 0, 'Dockage', 'Night')",
-         15000},
-        {"INSERT INTO Inventory (ItemName, Location, InvType, InvNumFld1, InvDate) VALUES ('Spare "
-         "impeller', 'Locker 3', 1, 2, :d)",
-         5000},
-    };
-    for (const auto& [sql, rows] : bulk) {
-        for (int i = 0; i < rows; ++i)
-            log.exec(QString::fromLatin1(sql), {{QStringLiteral("d"), start.addDays(i % 3650)}});
-    }
-    batch.commit();
-}
 
 // CPU time of the process, or of the calling thread, in ms.
 double cpuMs(clockid_t clock)
@@ -121,7 +81,7 @@ int main(int argc, char** argv)
     log.open(path);
     insertVesselRecord(log, 60);
     log.exec(QStringLiteral("UPDATE BoatInfo SET VesName = 'Bench Mark'"));
-    fill(log);
+    fillTenYears(log);
     out << "ten-year log: " << QFileInfo(path).size() / (1024 * 1024) << " MB" << Qt::endl;
     const long baseMb = peakMemoryMb();
 
