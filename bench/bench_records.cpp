@@ -25,9 +25,9 @@
 #include "records/ShopList.h"
 #include "settings/IniFile.h"
 
+#include "BenchContext.h"
 #include <QApplication>
 #include <QCheckBox>
-#include "BenchContext.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -43,7 +43,6 @@ public:
     }
 };
 
-
 // CPU time of the process, or of the calling thread, in ms.
 double cpuMs(clockid_t clock)
 {

@@ -73,17 +73,7 @@ bool RecordSet::open(const QString& sql, const Params& params)
         read(sql, params);
     } catch (...) {
         // A statement that fails leaves the set closed.
-        m_rows.clear();
-        m_columns.clear();
-        m_columnIndex.clear();
-        m_origins.clear();
-        m_table.clear();
-        m_keyColumn = -1;
-        m_current = 0;
-        m_bof = m_eof = true;
-        m_modified = false;
-        m_sortText.clear();
-        setState(State::Inactive);
+        clearRows();
         emitReset();
         throw;
     }
@@ -202,6 +192,12 @@ void RecordSet::close()
     if (m_state == State::Inactive)
         return;
     emitAboutToReset();
+    clearRows();
+    emitReset();
+}
+
+void RecordSet::clearRows()
+{
     m_rows.clear();
     m_columns.clear();
     m_columnIndex.clear();
@@ -213,7 +209,6 @@ void RecordSet::close()
     m_modified = false;
     m_sortText.clear();
     setState(State::Inactive);
-    emitReset();
 }
 
 void RecordSet::setState(State s)

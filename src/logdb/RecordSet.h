@@ -205,6 +205,8 @@ private:
     void sortRows(const QString& order);
     QVariant typed(const QVariant& stored, int column) const;
     void emitAboutToReset();
+    // Forgets the rows and columns: the set is closed (listeners are told by the caller).
+    void clearRows();
     void emitReset();
     void setCurrent(int index, bool fireScroll = true);
     void fireScroll();

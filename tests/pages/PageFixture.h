@@ -15,6 +15,7 @@
 #include "pages/SearchForm.h"
 #include "settings/IniFile.h"
 
+#include <QLineEdit>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
@@ -57,6 +58,16 @@ public:
     std::deque<std::optional<SearchInput>> answers;
     QString asked;
 };
+
+// Types into a text box as the user does, replacing what it holds.
+inline void type(QWidget* box, const QString& text)
+{
+    auto* edit = qobject_cast<QLineEdit*>(box);
+    QVERIFY(edit);
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+}
 
 // Criteria typed into the search window's boxes, in order.
 inline SearchInput criteria(std::initializer_list<QString> texts)

@@ -17,14 +17,7 @@ using Answer = Messages::Answer;
 
 namespace {
 
-void type(QWidget* w, const QString& text)
-{
-    auto* edit = qobject_cast<QLineEdit*>(w);
-    QVERIFY(edit);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
+using test::type;
 
 struct ContactsFixture : test::PageFixture
 {

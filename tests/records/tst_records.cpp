@@ -22,13 +22,7 @@ using Answer = Messages::Answer;
 
 namespace {
 
-// Types into a line edit as the user does.
-void type(QLineEdit* edit, const QString& text)
-{
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
+using test::type;
 
 void wheel(QWidget* list, int notches)
 {
