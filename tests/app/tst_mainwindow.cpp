@@ -17,9 +17,13 @@
 #include "settings/PreferencesPanel.h"
 #include "settings/WindowState.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -200,6 +204,36 @@ private Q_SLOTS:
         QVERIFY(fuel->findChild<QLabel*>("LaterLine")->text().contains("later version"));
         QCOMPARE(f.window->statusText(),
                  QString("The fuel log keeps track of fuel usage and calculates fuel economy."));
+    }
+
+    // Screen readers and UI robots find every control of every page by its name.
+    void everyControlHasAName()
+    {
+        Fixture f;
+        QVERIFY(f.window->start());
+        QStringList unnamed;
+        for (const PageInfo& info : pageTable()) {
+            QWidget* page = f.window->pageWidget(info.page);
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                const bool control =
+                    qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                    qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
+                    qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QAbstractItemView*>(w);
+                // Parts of a compound control (the line edit of a spin box or drop-down, the
+                // views inside a combo box's popup, a list's headers) are named through it.
+                QWidget* parent = w->parentWidget();
+                const bool part = parent && (qobject_cast<QAbstractSpinBox*>(parent) ||
+                                             qobject_cast<QAbstractItemView*>(parent) ||
+                                             qobject_cast<QComboBox*>(parent) ||
+                                             parent->inherits("QComboBoxPrivateContainer"));
+                if (control && !part && w->accessibleName().isEmpty() &&
+                    !(qobject_cast<QAbstractButton*>(w) &&
+                      !qobject_cast<QAbstractButton*>(w)->text().isEmpty()))
+                    unnamed << QString::fromLatin1(info.name) + u'/' +
+                                   w->metaObject()->className() + u'/' + w->objectName();
+            }
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
     }
 
     void reactivationReopensTheLog()
