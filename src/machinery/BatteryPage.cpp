@@ -154,8 +154,15 @@ void BatteryPage::BatteryShow()
 void BatteryPage::showCurrent()
 {
     const RecordSet& q = query();
-    if (!q.isOpen() || q.isEmpty())
-        return; // with no readings nothing is shown
+    if (!q.isOpen() || q.isEmpty()) {
+        // With no readings nothing is shown (not the values of a reading just deleted).
+        m_readDate->setDateOrNone(QDate());
+        m_readTime->setTime(QTime(0, 0));
+        m_volt->clear();
+        m_chargeDate->setDateOrNone(QDate());
+        m_chargeHours->clear();
+        return;
+    }
     m_readDate->setDateOrNone(q.date(QStringLiteral("ReadDt")));
     const QTime time = readingTime(q.text(QStringLiteral("ReadTime")));
     m_rowHasTime = time.isValid();

@@ -108,6 +108,14 @@ private Q_SLOTS:
         button("New")->click();
         QCOMPARE(page.typeBox()->currentText(), QString("Wet"));
         button("Cancel")->click();
+        // The last reading deleted: its values do not stay in the boxes.
+        f.log.exec("DELETE FROM Battery WHERE Archived = 0 AND ReadVolt <> 12.65");
+        page.showStep();
+        QCOMPARE(page.query().recordCount(), 1);
+        f.messages.expect(Messages::Answer::Yes);
+        button("Delete")->click();
+        QVERIFY(page.query().isEmpty());
+        QVERIFY(page.voltageBox()->text().isEmpty() && page.readDateBox()->isNone());
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     }
 };
